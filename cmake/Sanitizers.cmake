@@ -1,0 +1,15 @@
+# Sanitizer builds instrument everything, JUCE included, so that races and
+# memory errors inside framework callbacks are seen too.
+if(KRV_SANITIZE STREQUAL "address")
+    set(_krv_san "-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined")
+elseif(KRV_SANITIZE STREQUAL "thread")
+    set(_krv_san "-fsanitize=thread -fno-omit-frame-pointer")
+elseif(NOT KRV_SANITIZE STREQUAL "")
+    message(FATAL_ERROR "KRV_SANITIZE must be empty, 'address' or 'thread'")
+endif()
+if(DEFINED _krv_san)
+    string(APPEND CMAKE_C_FLAGS " ${_krv_san}")
+    string(APPEND CMAKE_CXX_FLAGS " ${_krv_san}")
+    string(APPEND CMAKE_EXE_LINKER_FLAGS " ${_krv_san}")
+    string(APPEND CMAKE_SHARED_LINKER_FLAGS " ${_krv_san}")
+endif()

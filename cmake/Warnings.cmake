@@ -1,0 +1,3 @@
+# Our own code builds clean with these.
+add_library(krv_warnings INTERFACE)
+target_compile_options(krv_warnings INTERFACE -Wall -Wextra)

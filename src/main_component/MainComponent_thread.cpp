@@ -1,0 +1,6 @@
+// The update thread: the phase machine.
+#include "MainComponent.h"
+
+void MainComponent::run()
+{
+}

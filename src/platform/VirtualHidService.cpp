@@ -1,0 +1,6 @@
+#include "VirtualHidService.h"
+
+namespace platform
+{
+std::unique_ptr<HidManager> createHidManager() { return nullptr; }
+} // namespace platform

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+namespace juce
+{
+// Language selector and its menu: every language name in its own font.
+class LangLookAndFeel : public LookAndFeel_V2
+{
+public:
+    void drawPopupMenuItem (Graphics&, const Rectangle<int>& area, bool isSeparator, bool isActive,
+                            bool isHighlighted, bool isTicked, bool hasSubMenu, const String& text,
+                            const String& shortcutKeyText, const Drawable* icon,
+                            const Colour* textColour) override;
+    Font getComboBoxFont (ComboBox&) override;
+};
+} // namespace juce
+
+// Grey-gradient progress bar with a white percentage.
+class ProgressLookAndFeel : public juce::LookAndFeel_V2
+{
+public:
+    void drawProgressBar (juce::Graphics&, juce::ProgressBar&, int width, int height, double progress,
+                          const juce::String& textToShow) override;
+};
+
+// Pill-shaped gradient button background.
+class BtnLookAndFeel : public juce::LookAndFeel_V2
+{
+public:
+    void drawButtonBackground (juce::Graphics&, juce::Button&, const juce::Colour& backgroundColour,
+                               bool shouldDrawButtonAsHighlighted, bool shouldDrawButtonAsDown) override;
+
+    void drawBackground (juce::Graphics&, float x, float y, float width, float height,
+                         const juce::Colour& colour, float outlineThickness, float cornerSize,
+                         bool flatOnLeft, bool flatOnRight, bool flatOnTop, bool flatOnBottom,
+                         bool pressed);
+};
