@@ -1,0 +1,1 @@
+target_sources(krv_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/OsVersion.cpp)

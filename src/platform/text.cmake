@@ -1,0 +1,1 @@
+# (preferred-language list and font resolution go here)

@@ -1,0 +1,1 @@
+# controls and screens tests
