@@ -1,1 +1,1 @@
-# (preferred-language list and font resolution go here)
+target_sources(krv_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/FontResolver.cpp)

@@ -1,0 +1,3 @@
+target_sources(krv_main_component PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/MainComponent_controls.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainComponent_screens.cpp)
