@@ -96,3 +96,87 @@ TEST (FileNames, LengthAndCaseOfThePrefixDecide)
     for (auto c : cases)
         EXPECT_EQ (updfile::nameQualifies (c.name, c.kind), c.ok) << c.name << " kind " << c.kind;
 }
+
+// The whole-file verdict on files built valid or with one defect.
+#include "UpdateFileBuilder.h"
+
+namespace
+{
+struct VerdictCase
+{
+    const char* what;
+    updfile::Defect defect;
+    const char* version;
+    uint32_t date;
+    int expected;
+};
+
+int verdictOf (const std::vector<uint8_t>& file, uint32_t& date, juce::String& version)
+{
+    return updfile::checkFileBytes (file.data(), (int64_t) file.size(), updfile::fileSize, &date, version);
+}
+}
+
+TEST (FileVerdict, OneRowPerDefect)
+{
+    using D = updfile::Defect;
+    const VerdictCase cases[] = {
+        { "valid", D::none, "1.02", 0x20240115, 1 },
+        { "largest date", D::none, "1.23", 0x20501231, 1 },
+        { "zero date", D::none, "0.00", 0x00000000, 1 },
+        { "one byte short", D::oneByteShort, "1.02", 0x20240115, ERR_FILE_SIZE },
+        { "one byte long", D::oneByteLong, "1.02", 0x20240115, ERR_FILE_SIZE },
+        { "century past", D::none, "1.02", 0x21000101, ERR_FILE_VERSION },
+        { "year past", D::none, "1.02", 0x20511231, ERR_FILE_VERSION },
+        { "month past", D::none, "1.02", 0x20201301, ERR_FILE_VERSION },
+        { "day past", D::none, "1.02", 0x20201232, ERR_FILE_VERSION },
+        { "comma", D::none, "1,23", 0x20240115, ERR_FILE_VERSION },
+        { "two digits first", D::none, "12.3", 0x20240115, ERR_FILE_VERSION },
+        { "letter", D::none, "1.2a", 0x20240115, ERR_FILE_VERSION },
+        { "zero byte", D::none, "1.2", 0x20240115, ERR_FILE_VERSION },
+        { "crc high byte first", D::crcHighByteFirst, "1.02", 0x20240115, ERR_FILE_CRC },
+        { "changed uncovered byte", D::changedUncoveredByte, "1.02", 0x20240115, ERR_FILE_CRC },
+        { "changed image byte", D::changedImageByte, "1.02", 0x20240115, ERR_FILE_CRC },
+    };
+
+    for (const auto& c : cases)
+    {
+        updfile::UpdateFileSpec spec;
+        spec.versionBytes = updfile::versionBytesOf (c.version);
+        spec.dateWord = c.date;
+        auto file = updfile::buildDefectiveUpdateFile (spec, c.defect, 0x1234);
+        if (c.defect == D::crcHighByteFirst)
+        {
+            ASSERT_NE (file[(size_t) updfile::crcOffset], file[(size_t) updfile::crcOffset + 1]);
+        }
+
+        uint32_t date = 0xDEADBEEF;
+        juce::String version ("old");
+        EXPECT_EQ (verdictOf (file, date, version), c.expected) << c.what;
+
+        const bool sizeOk = c.expected != ERR_FILE_SIZE;
+        EXPECT_EQ (date, sizeOk ? c.date : 0xDEADBEEF) << c.what;
+        const bool dateOk = sizeOk && updfile::dateBytesWithinBounds (file.data() + updfile::dateOffset);
+        EXPECT_EQ (version, dateOk ? juce::String (c.version) : juce::String ("old")) << c.what;
+    }
+}
+
+TEST (FileVerdict, EveryUncoveredByteCountsForTheCrc)
+{
+    for (int64_t where : { (int64_t) 0, (int64_t) 0xFFFF, updfile::crcOffset - updfile::transferredEnd - 1 })
+    {
+        auto file = updfile::buildDefectiveUpdateFile ({}, updfile::Defect::changedUncoveredByte, where);
+        uint32_t date = 0;
+        juce::String version;
+        EXPECT_EQ (verdictOf (file, date, version), ERR_FILE_CRC) << where;
+    }
+}
+
+TEST (FileNames, BuilderNamesQualifyForTheirKindOnly)
+{
+    EXPECT_EQ (updfile::updateFileName (1, "1.02"), "krvtm40__v102.bin");
+    EXPECT_EQ (updfile::updateFileName (2, "1.02"), "krvtm40_B__v102.bin");
+    EXPECT_TRUE (updfile::nameQualifies (updfile::updateFileName (1), 1));
+    EXPECT_TRUE (updfile::nameQualifies (updfile::updateFileName (2), 2));
+    EXPECT_FALSE (updfile::nameQualifies (updfile::updateFileName (1), 2));
+}
