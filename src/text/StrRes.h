@@ -90,4 +90,7 @@ extern const juce::String STR_0022[LANG_MAX];
 extern const juce::String STR_0023[LANG_MAX];
 extern const juce::String STR_0024[LANG_MAX];
 extern const juce::String STR_0025[LANG_MAX];
+
+// The 29 text arrays above in StrIdTable_t order: TEXTS[id][language].
+extern const juce::String* const TEXTS[STR_MAX];
 } // namespace StrRes
