@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MessageThreadCall.h"
+#include "ResponseSlot.h"
 #include "UpdFileInfo.h"
 #include "UpdatePacket.h"
 #include "UpdateState.h"
@@ -8,6 +10,7 @@
 #include "../device/HidHandler.h"
 #include "../ui/AlineButton.h"
 #include "../ui/CustomLookAndFeel.h"
+#include "../ui/ScreenTexts.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -107,7 +110,7 @@ public:
     uint32_t blockSum = 0;
     std::unique_ptr<HidCtrl> hidCtrl;
     UpdatePacket outPacket;
-    UpdatePacket inPacket;
+    ResponseSlot inPacket;       // written on the message thread, copied out by the update thread
     std::atomic<int32_t> curUpdKind { 0 };
     std::atomic<bool> mainFwUpdating { false };
     bool updStarted = false;
@@ -120,11 +123,60 @@ public:
     std::atomic<uint32_t> requestedProgressColour { 0 };
     juce::File updateFileDirectory;
 
+    // The inputs of the last full screen rebuild, so that a rebuild request
+    // with nothing changed costs next to nothing. Message thread only.
+    ui::ScreenInputs builtScreen;
+    bool screenBuilt = false;
+    uint32_t appliedProgressColour = 0;
+
+    // How long a block may stay busy before the controller counts as not
+    // answering (0x0E36). A seam so that tests need not wait the full minute.
+    int busyPollLimitMs = 60000;
+
 private:
     void buildControls();        // MainComponent_controls.cpp
     void destroyControls();      // MainComponent_controls.cpp
     void stopUpdateThread();     // asks the thread to exit, ends a pending wait, waits
     void triggerRedraw();        // drawLock held only around the trigger
+    void quit();                 // MainComponent_controls.cpp
+    void rebuildScreen (const ui::ScreenInputs&);   // MainComponent_screens.cpp
+
+    // --- Engine (MainComponent_thread.cpp, MainComponent_transfer.cpp) ----
+    // How a step ends: the next pass, stop (error or done), or look at updState.
+    enum class StepExit { next, stop, settle };
+    StepExit performStep (int32_t state);
+    StepExit settle();
+    void stopFromWithin();
+    StepExit runChecks();
+    StepExit sendBegin();
+    StepExit sendBlockHead();
+    StepExit sendBlockData();
+    StepExit sendBlockSum();
+    StepExit pollBlockStatus();
+    StepExit finishUpdate();
+    StepExit completeUpdate();
+    StepExit recordAndStop (int32_t errorId);
+    StepExit moveTo (int32_t phase);
+    bool exchangeToJudge (StepExit& exitOtherwise);
+    StepExit exchangeForOk (int32_t nextPhase);
+    StepExit dataExchange();
+    bool readVerifiedBlock (const UpdFileInfo& record, int64_t offset, int64_t length);
+    void beginRequest (uint8_t target, uint8_t command) noexcept;
+    void putAddressAndLength (int64_t address, int64_t length) noexcept;
+    void releaseController();
+
+    // Engine state, update thread only. The transfer position lives here
+    // rather than in statics so that every component starts from zero.
+    UpdatePacket response;               // copy of inPacket taken after each wait
+    int32_t updKind = 0;
+    int32_t readOffset = 0;
+    int64_t alreadySentDataSize = 0;
+    int waitMs = 1;
+    double busyPollStartMs = 0.0;
+    bool deviceVersionTextRejected = false;
+    juce::MemoryBlock verifiedUpdFile;   // the bytes that passed the checks; the only bytes sent
+    juce::HeapBlock<uint8_t> rereadBlock;    // the block read again from the file
+    MessageThreadCall controllerRelease { [this] { releaseController(); } };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainComponent)
 };
