@@ -22,6 +22,8 @@ protected:
     void paintButton (juce::Graphics&, bool shouldDrawButtonAsHighlighted, bool shouldDrawButtonAsDown) override;
 
 private:
+    void followReturnKey();
+
     std::unique_ptr<BtnLookAndFeel> btnLookAndFeel;
     int captionJustification = juce::Justification::centred;
     juce::String fontName;

@@ -4,7 +4,8 @@
 
 namespace juce
 {
-// Language selector and its menu: every language name in its own font.
+// Language selector and its menu: every language name in its own font. As the
+// application's default look-and-feel it also resolves every font by name.
 class LangLookAndFeel : public LookAndFeel_V2
 {
 public:
@@ -13,6 +14,15 @@ public:
                             const String& shortcutKeyText, const Drawable* icon,
                             const Colour* textColour) override;
     Font getComboBoxFont (ComboBox&) override;
+    Typeface::Ptr getTypefaceForFont (const Font&) override;
+
+    // Hides the base's setter so that the name can be resolved like any other.
+    void setDefaultSansSerifTypefaceName (const String& newName);
+
+private:
+    Font getMenuItemFont (const String& text);
+
+    String sansSerifName;
 };
 } // namespace juce
 
