@@ -16,9 +16,14 @@ struct Coverage
 
 // What each family name has to draw, and the typefaces already loaded: the
 // CJK collections are large, so each face is read once however many names
-// and styles resolve to it.
-struct FontCache
+// and styles resolve to it. Released with the framework's other singletons,
+// before the font library the typefaces hold goes away.
+struct FontCache : private juce::DeletedAtShutdown
 {
+    ~FontCache() override { clearSingletonInstance(); }
+
+    JUCE_DECLARE_SINGLETON (FontCache, false)
+
     juce::CriticalSection lock;
     std::map<juce::String, Coverage> coverage; // by lower-case family name
     Coverage everything;
@@ -26,10 +31,11 @@ struct FontCache
     std::map<juce::String, juce::Typeface::Ptr> typefaces; // by file and index
 };
 
+JUCE_IMPLEMENT_SINGLETON (FontCache)
+
 FontCache& cache()
 {
-    static FontCache instance;
-    return instance;
+    return *FontCache::getInstance();
 }
 
 juce::String styleKey (const juce::String& family, bool bold, bool italic)
