@@ -9,7 +9,15 @@
 //
 // Threading: every notification (arrival, removal, input report) is delivered
 // on the JUCE message thread, and only while the manager or the device is
-// scheduled. setOutputReport may be called from any thread and is synchronous.
+// scheduled; never from inside a call into the service. The service holds no
+// lock of its own while it calls back, so a callback may call into the
+// service. Registration, scheduling, close and destruction may happen on any
+// thread and never wait for the message thread. Once a register or unregister
+// call has returned, the service no longer writes into the old report buffer;
+// when it was made off the message thread, one call of the old callback that
+// was already under way may still arrive, so callbacks check their context.
+// setOutputReport may be called from any thread, is synchronous, and never
+// waits for the message thread.
 
 #include <cstddef>
 #include <cstdint>
@@ -51,6 +59,13 @@ public:
     // property is missing or is not a number.
     virtual std::optional<int64_t> getNumberProperty (const char* key) const = 0;
 
+    // Opens the device for reports; the link opens the one device it attaches.
+    // False (with a diagnostic on stderr naming the cause) when the device
+    // cannot be opened, e.g. for lack of permission. close() gives the device
+    // up again; a closed device sends no output report.
+    virtual bool open() = 0;
+    virtual void close() = 0;
+
     // Passing a null callback unregisters. The report buffer is caller-owned and
     // must stay valid while registered; the service writes each input report
     // into it (at most bufferSize bytes) before calling back.
@@ -59,7 +74,6 @@ public:
                                               HidReportCallback callback, void* context) = 0;
 
     // Start and stop delivering this device's notifications on the message thread.
-    // Must be called on the message thread.
     virtual void scheduleWithMessageThread() = 0;
     virtual void unscheduleFromMessageThread() = 0;
 

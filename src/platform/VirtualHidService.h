@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace platform
@@ -23,6 +24,11 @@ struct VirtualHidDeviceInfo
     std::optional<int64_t> locationID;
     uint32_t primaryUsagePage = 0xFF00;
     uint32_t primaryUsage = 0x01;
+
+    // Keys of number properties that hold a text instead (they read as missing).
+    std::vector<std::string> textProperties;
+    // The device refuses to be opened, like a node without access rights.
+    bool openFails = false;
 };
 
 // The test side of one plugged virtual device. Thread-safe.
@@ -68,8 +74,16 @@ public:
     // including from inside an output handler.
     virtual void unplug (const VirtualHidDeviceHandle& device) = 0;
 
-    // Pulls every device out and forgets them (between tests).
+    // Pulls every device out and forgets them, and clears the failure
+    // switches below (between tests).
     virtual void reset() = 0;
+
+    // Failure switches: createHidManager() gives null while the service is
+    // unavailable; HidManager::open() fails while opening is refused.
+    virtual void setServiceAvailable (bool available) = 0;
+    virtual void setManagerOpenFails (bool fails) = 0;
+    // How many times a virtual manager has been opened since the last reset.
+    virtual int managerOpenCount() const = 0;
 
 protected:
     virtual ~VirtualHidBus() = default;
