@@ -1,0 +1,34 @@
+// Entry of the demo: the updater's own application and window on the virtual
+// HID source, with an emulated controller plugged in before the window is
+// built, as if it had been connected before the updater was started.
+#include "DemoController.h"
+
+#include "app/Main.h"
+
+#include <memory>
+
+namespace
+{
+class DemoApplication : public Application
+{
+public:
+    void initialise (const juce::String& commandLine) override
+    {
+        controller = std::make_unique<emu::EmulatedController> (demo::controllerConfig());
+        controller->plug();
+        Application::initialise (commandLine);
+    }
+
+    void shutdown() override
+    {
+        // The window and its update thread go first; then the controller.
+        Application::shutdown();
+        controller.reset();
+    }
+
+private:
+    std::unique_ptr<emu::EmulatedController> controller;
+};
+}
+
+START_JUCE_APPLICATION (DemoApplication)
