@@ -97,11 +97,10 @@ bool EmulatedController::onOutputReport (const uint8_t* bytes, size_t length)
         ++requestNumber;
 
         const bool replies = answer (request.data(), reply);
-        pullOut = config.faults.unplugAfterDataPacket > 0 && request[1] == data
-               && dataPacketCount == config.faults.unplugAfterDataPacket;
-        if (replies && ! pullOut && requestNumber != config.faults.silentOnRequest)
+        pullOut = matches (config.faults.unplugOn, request[1]);
+        if (replies && ! pullOut && ! matches (config.faults.silentOn, request[1]))
         {
-            applyReplyFaults (reply);
+            applyReplyFaults (request[1], reply);
             to = device;
         }
     }
@@ -230,11 +229,20 @@ void EmulatedController::handleBlockStatus (std::array<uint8_t, 64>& reply)
     reply[1] = blockDone;
 }
 
+bool EmulatedController::matches (const RequestMatch& match, uint8_t command) const
+{
+    if (match.occurrence <= 0)
+        return false;
+    if (match.command == RequestMatch::anyCommand)
+        return match.occurrence == requestNumber;
+    return match.command == command && match.occurrence == commandCounts[command];
+}
+
 bool EmulatedController::applyOverride (uint8_t command, std::array<uint8_t, 64>& reply)
 {
     for (const auto& o : config.faults.overrides)
     {
-        if (o.command == command && o.occurrence == commandCounts[command])
+        if (matches (o.match, command))
         {
             reply[1] = o.code;
             reply[2] = o.reason;
@@ -244,11 +252,11 @@ bool EmulatedController::applyOverride (uint8_t command, std::array<uint8_t, 64>
     return false;
 }
 
-void EmulatedController::applyReplyFaults (std::array<uint8_t, 64>& reply) const
+void EmulatedController::applyReplyFaults (uint8_t command, std::array<uint8_t, 64>& reply) const
 {
-    if (requestNumber == config.faults.wrongTargetOnRequest)
+    if (matches (config.faults.wrongTargetOn, command))
         reply[0] = reply[0] == 0xF0 ? 0xF1 : 0xF0;
-    if (requestNumber == config.faults.lowFirstByteOnRequest)
+    if (matches (config.faults.lowFirstByteOn, command))
         reply[0] = 0x10;
 }
 

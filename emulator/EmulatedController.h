@@ -14,24 +14,32 @@
 namespace emu
 {
 
-// Answer the `occurrence`-th request with this command code (1 = the first)
-// with `code` and `reason` in byte 2 instead of the normal answer.
+// A request picked by its command code and how often that code has come so
+// far (1 = its first). `anyCommand` counts every request.
+struct RequestMatch
+{
+    static constexpr int anyCommand = -1;
+    int command = anyCommand;
+    int occurrence = 0;   // 0: never
+};
+
+// Answer the matched request with `code` and `reason` in byte 2 instead of the
+// normal answer (code 0x81, RSP_REFUSED, refuses it).
 struct AnswerOverride
 {
-    uint8_t command = 0;
-    int occurrence = 1;
-    uint8_t code = 0x81;   // RSP_REFUSED
+    RequestMatch match;
+    uint8_t code = 0x81;
     uint8_t reason = 1;
 };
 
 struct Faults
 {
     std::vector<AnswerOverride> overrides;
-    int silentOnRequest = 0;         // no answer to the N-th request (1-based; 0: never)
-    int wrongTargetOnRequest = 0;    // the N-th answer does not echo the target
-    int lowFirstByteOnRequest = 0;   // the N-th answer starts with a byte below 0xF0
-    bool alwaysBusy = false;         // block status is busy for ever
-    int unplugAfterDataPacket = 0;   // pulled out after the N-th CMD_DATA
+    RequestMatch silentOn;          // no answer
+    RequestMatch wrongTargetOn;     // the answer does not echo the target
+    RequestMatch lowFirstByteOn;    // the answer starts with a byte below 0xF0
+    RequestMatch unplugOn;          // pulled out on receiving it, no answer
+    bool alwaysBusy = false;        // block status is busy for ever
 };
 
 struct ControllerConfig
@@ -86,8 +94,9 @@ private:
     void handleData (const uint8_t* request, std::array<uint8_t, 64>& reply);
     void handleBlockSum (const uint8_t* request, std::array<uint8_t, 64>& reply);
     void handleBlockStatus (std::array<uint8_t, 64>& reply);
+    bool matches (const RequestMatch& match, uint8_t command) const;
     bool applyOverride (uint8_t command, std::array<uint8_t, 64>& reply);
-    void applyReplyFaults (std::array<uint8_t, 64>& reply) const;
+    void applyReplyFaults (uint8_t command, std::array<uint8_t, 64>& reply) const;
     std::vector<uint8_t>& memoryOf (uint8_t target);
     void waitModelledLatency() const;
 

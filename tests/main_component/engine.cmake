@@ -2,3 +2,8 @@
 krv_add_test(update_file_format_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/UpdateFileFormatTests.cpp
     LIBS krv_update_file_format krv_updfile)
+
+# The real update thread against the emulated controller.
+krv_add_test(engine_trace_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/EngineTraceTests.cpp
+    LIBS krv_main_component krv_emulator krv_updfile krv_hid_virtual)
