@@ -87,12 +87,17 @@ void AlineButton::paintButton (juce::Graphics& g, bool shouldDrawButtonAsHighlig
 
 void AlineButton::followReturnKey()
 {
-    // While Return is held the pressed look stays; the click goes out on release.
+    // While Return is held the pressed look stays; the click goes out on
+    // release. Only a press on this button is followed, so a key held
+    // elsewhere neither repaints this button nor queries the keyboard.
+    if (! returnDown)
+        return;
+
     if (juce::KeyPress::isKeyCurrentlyDown (juce::KeyPress::returnKey))
     {
         repaint();
     }
-    else if (returnDown)
+    else
     {
         returnDown = false;
         triggerClick();

@@ -19,9 +19,11 @@ public:
     // Hides the base's setter so that the name can be resolved like any other.
     void setDefaultSansSerifTypefaceName (const String& newName);
 
-private:
+    // A language's name in that language's font; any other item text in the
+    // popup menu's font.
     Font getMenuItemFont (const String& text);
 
+private:
     String sansSerifName;
 };
 } // namespace juce
