@@ -15,6 +15,7 @@ public:
     void setButtonText (const juce::String& text);
     void setFont (const juce::String& name);
     void setStyle (const int& style);
+    const juce::String& getFontName() const noexcept { return fontName; }
 
     bool keyPressed (const juce::KeyPress& key) override;
 

@@ -1,1 +1,7 @@
 # controls and screens tests
+set(KRV_UI_ARTEFACTS ${PROJECT_BINARY_DIR}/artefacts/ui)
+
+krv_add_test(main_component_screen_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/ScreenSnapshotTests.cpp
+    LIBS krv_main_component "$<LINK_LIBRARY:WHOLE_ARCHIVE,krv_hid_virtual>")
+target_compile_definitions(main_component_screen_tests PRIVATE KRV_UI_ARTEFACT_DIR="${KRV_UI_ARTEFACTS}/screens")
