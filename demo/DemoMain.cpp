@@ -2,6 +2,7 @@
 // HID source, with an emulated controller plugged in before the window is
 // built, as if it had been connected before the updater was started.
 #include "DemoController.h"
+#include "DemoMonitor.h"
 
 #include "app/Main.h"
 
@@ -16,6 +17,7 @@ public:
     {
         controller = std::make_unique<emu::EmulatedController> (demo::controllerConfig());
         controller->plug();
+        monitor = std::make_unique<demo::DemoMonitor> (*controller, sampleUpdateFile());
         Application::initialise (commandLine);
     }
 
@@ -23,11 +25,21 @@ public:
     {
         // The window and its update thread go first; then the controller.
         Application::shutdown();
+        if (monitor != nullptr)
+            monitor->reportResult();
+        monitor.reset();
         controller.reset();
     }
 
 private:
+    static juce::File sampleUpdateFile()
+    {
+        return juce::File::getSpecialLocation (juce::File::currentExecutableFile)
+            .getSiblingFile (KRV_DEMO_FILE_NAME);
+    }
+
     std::unique_ptr<emu::EmulatedController> controller;
+    std::unique_ptr<demo::DemoMonitor> monitor;
 };
 }
 

@@ -3,8 +3,9 @@
 # waits for its window; a second start must leave that one window the only
 # one: check_installed_updater_starts.sh DEB_DIR
 source "$(dirname "$0")/common.sh"
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a "$0" "$@"
+# A private display: the window count below sees no other test's windows.
+if [ -z "${KRV_PRIVATE_DISPLAY:-}" ]; then
+    KRV_PRIVATE_DISPLAY=1 exec xvfb-run -a "$0" "$@"
 fi
 deb=$(the_deb "$1")
 root=$(mktemp -d)
@@ -23,7 +24,7 @@ trap cleanup EXIT
 # The launcher execs the updater, so the window belongs to this process.
 window=""
 for _ in $(seq 1 200); do
-    kill -0 "$pid" 2>/dev/null || { cat "$root/updater.log"; fail "the updater exited early"; }
+    kill -0 "$pid" 2>/dev/null || { cat "$root/updater.log"; fail "the updater exited early (is another updater or demo running? only one may run)"; }
     window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && break
     sleep 0.1
@@ -37,8 +38,7 @@ grep -q 'Geometry: 40[4-9]x' <<< "$geometry" || fail "unexpected window size: $g
 LANG=C.UTF-8 LANGUAGE=en timeout 20 "$root/usr/bin/krvtm40-updater" >> "$root/updater.log" 2>&1 \
     || fail "the second start did not end by itself (status $?)"
 kill -0 "$pid" 2>/dev/null || fail "the first updater ended when it was started again"
-# Count the visible windows of processes started from this extracted root
-# (other tests may share the display).
+# Count the visible windows of processes started from this extracted root.
 count=0
 for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null || true); do
     owner=$(xdotool getwindowpid "$w" 2>/dev/null || true)
