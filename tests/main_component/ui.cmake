@@ -5,3 +5,8 @@ krv_add_test(main_component_screen_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/ScreenSnapshotTests.cpp
     LIBS krv_main_component "$<LINK_LIBRARY:WHOLE_ARCHIVE,krv_hid_virtual>")
 target_compile_definitions(main_component_screen_tests PRIVATE KRV_UI_ARTEFACT_DIR="${KRV_UI_ARTEFACTS}/screens")
+
+krv_add_test(main_component_control_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/ControlActionTests.cpp
+    LIBS krv_main_component krv_emulator krv_updfile krv_hid_virtual)
+target_compile_definitions(main_component_control_tests PRIVATE KRV_UI_ARTEFACT_DIR="${KRV_UI_ARTEFACTS}/controls")
