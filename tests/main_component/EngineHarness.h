@@ -6,6 +6,7 @@
 
 #include "main_component/MainComponent.h"
 #include "EmulatedController.h"
+#include "MessageLoop.h"
 #include "UpdateFileBuilder.h"
 #include "main_component/UpdateFileFormat.h"
 
@@ -20,19 +21,12 @@ namespace enginetest
 // Runs the message loop until `done` holds or the bound has passed.
 inline bool pumpUntil (const std::function<bool()>& done, int boundMs = 40000)
 {
-    const auto end = juce::Time::getMillisecondCounterHiRes() + boundMs;
-    while (! done())
-    {
-        if (juce::Time::getMillisecondCounterHiRes() > end)
-            return false;
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (2);
-    }
-    return true;
+    return emu::runMessageLoopUntil (done, boundMs);
 }
 
 inline void pumpFor (int ms)
 {
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (ms);
+    emu::runMessageLoopUntil ([] { return false; }, ms);
 }
 
 // The controller's and the file's dates differ in the default setup.
@@ -41,7 +35,7 @@ constexpr uint32_t olderDate = 0x20230601;
 
 class EngineHarness : public ::testing::Test
 {
-protected:
+public:
     void SetUp() override
     {
         platform::VirtualHidBus::instance().reset();

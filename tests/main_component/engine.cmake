@@ -6,4 +6,10 @@ krv_add_test(update_file_format_tests
 # The real update thread against the emulated controller.
 krv_add_test(engine_trace_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/EngineTraceTests.cpp
-    LIBS krv_main_component krv_emulator krv_updfile krv_hid_virtual)
+    LIBS krv_main_component krv_emulator krv_updfile krv_hid_virtual
+    LABELS display)
+
+krv_add_test(engine_fault_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/EngineFaultTests.cpp
+    LIBS krv_main_component krv_emulator krv_updfile krv_hid_virtual
+    LABELS display)
