@@ -156,7 +156,12 @@ void MainComponent::rebuildScreen (const ui::ScreenInputs& in)
     if (ui::isRecoveryState (in.state) && (getWidth() != recoveryWidth || getHeight() != recoveryHeight))
     {
         // The size change lays the whole screen out again through resized().
-        centreWithSize (recoveryWidth, recoveryHeight);
+        // Centring needs a parent or a display; without a window (tests, a
+        // headless run) the size alone is taken.
+        if (getParentComponent() != nullptr)
+            centreWithSize (recoveryWidth, recoveryHeight);
+        else
+            setSize (recoveryWidth, recoveryHeight);
         if (getWidth() == recoveryWidth && getHeight() == recoveryHeight)
             return;
     }
