@@ -16,7 +16,9 @@ target_compile_definitions(krv_juce
         JUCE_USE_CURL=0
         JUCE_DISPLAY_SPLASH_SCREEN=0
         JUCE_REPORT_APP_USAGE=0
-        JUCE_MODAL_LOOPS_PERMITTED=0
+        # The tests pump the message loop with runDispatchLoopUntil, which
+        # exists only with modal loops permitted; the program runs none.
+        JUCE_MODAL_LOOPS_PERMITTED=1
         JUCE_GLOBAL_MODULE_SETTINGS_INCLUDED=1
         JUCE_STANDALONE_APPLICATION=1
         JUCE_SILENCE_XCODE_15_LINKER_WARNING=1

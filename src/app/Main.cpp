@@ -1,21 +1,39 @@
 #include "Main.h"
 
 #include "../main_component/MainComponent.h"
+#include "../platform/InstanceNotice.h"
+
+namespace
+{
+// How long a refused second start keeps trying to reach the running instance,
+// which may itself still be starting up.
+constexpr int noticeTimeoutMs = 3000;
+}
 
 MainWindow::MainWindow()
     : juce::DocumentWindow ("KRV-TM40 update program", juce::Colour (234, 234, 234), 0, true)
 {
     mainComponent = new MainComponent();
-    mainComponent->setSize (404, 126);
+    mainComponent->setSize (contentWidth, contentHeight);
     setContentOwned (mainComponent, true);
     setResizable (false, false);
     centreWithSize (mainComponent->getWidth() + 2, mainComponent->getHeight() + getTitleBarHeight() + 2);
     setAlwaysOnTop (true);
     setUsingNativeTitleBar (true);
+
+    // The native title bar drops the frame and title bar the centring above
+    // made room for, and the content is laid out over the whole window. Give
+    // the content its own size back (the window follows it) and centre the
+    // window on that.
+    mainComponent->setSize (contentWidth, contentHeight);
+    centreWithSize (getWidth(), getHeight());
     setVisible (true);
 }
 
 MainWindow::~MainWindow() = default;
+
+Application::Application() = default;
+Application::~Application() = default;
 
 const juce::String Application::getApplicationName() { return "KRVTM40UpdateProgram"; }
 const juce::String Application::getApplicationVersion() { return "1.0.0"; }
@@ -23,11 +41,22 @@ bool Application::moreThanOneInstanceAllowed() { return false; }
 
 void Application::initialise (const juce::String&)
 {
+    // Listening before the window exists loses no notice: it is delivered on
+    // the message thread, after this returns.
+    instanceNotice = std::make_unique<platform::InstanceNotice> (
+        getApplicationName(), [this] (const juce::String& commandLine) { anotherInstanceStarted (commandLine); });
     mainWindow = new MainWindow();
 }
 
 void Application::shutdown()
 {
+    // The framework calls this without initialise when its single-instance
+    // lock refused this start; then the running instance must hear of it.
+    if (isInitialising())
+        platform::InstanceNotice::tellRunningInstance (getApplicationName(), getCommandLineParameters(),
+                                                       noticeTimeoutMs);
+
+    instanceNotice.reset();
     delete mainWindow;
     mainWindow = nullptr;
 }

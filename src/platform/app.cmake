@@ -1,1 +1,3 @@
-target_sources(krv_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/OsVersion.cpp)
+target_sources(krv_platform PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/OsVersion.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/InstanceNotice.cpp)

@@ -1,1 +1,3 @@
-# tests of the platform's app services
+krv_add_test(platform_app_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/InstanceNoticeTests.cpp
+    LIBS krv_platform)

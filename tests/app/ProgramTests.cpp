@@ -1,0 +1,129 @@
+// The real program on a desktop: its window as the window manager sees it,
+// and what a second start does.
+#include "XSession.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+using testx::XSession;
+
+namespace
+{
+constexpr int startTimeoutMs = 30000;
+constexpr const char* noWindow = "the program showed no window; is another instance of it (or of the demo, "
+                                 "which shares its name) running for this user?";
+
+// "  Width: 404" -> { "Width", "404" } for every line of xwininfo.
+std::map<std::string, std::string> fields (const std::string& text)
+{
+    std::map<std::string, std::string> result;
+    size_t start = 0;
+    while (start < text.size())
+    {
+        auto end = text.find ('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const auto line = text.substr (start, end - start);
+        const auto colon = line.find (": ");
+        if (colon != std::string::npos)
+            result[line.substr (line.find_first_not_of (' '), colon - line.find_first_not_of (' '))] = line.substr (colon + 2);
+        start = end + 1;
+    }
+    return result;
+}
+
+class ProgramOnDesktop : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE (session.isReady()) << "no private X server with a window manager";
+    }
+
+    std::unique_ptr<testx::Process> startProgram() const
+    {
+        return session.launch ({ KRV_PROGRAM_PATH });
+    }
+
+    std::string mapState (const std::string& window) const
+    {
+        const auto info = session.run ({ "xwininfo", "-id", window });
+        return info ? fields (*info)["Map State"] : "";
+    }
+
+    XSession session;
+};
+} // namespace
+
+TEST_F (ProgramOnDesktop, WindowIsCentredAlwaysOnTopAndOffersNoButtons)
+{
+    auto program = startProgram();
+    ASSERT_NE (program, nullptr);
+    const auto window = session.waitForWindowOf (program->pid(), startTimeoutMs);
+    ASSERT_TRUE (window.has_value()) << noWindow;
+
+    const auto info = session.run ({ "xwininfo", "-id", *window });
+    ASSERT_TRUE (info.has_value());
+    auto geometry = fields (*info);
+    EXPECT_EQ (geometry["Width"], "404");
+    EXPECT_EQ (geometry["Height"], "126");
+
+    // The content is centred; the window manager's frame and title bar sit
+    // around it and push it down by at most the title bar's height.
+    const int centreX = std::atoi (geometry["Absolute upper-left X"].c_str()) + 404 / 2;
+    const int centreY = std::atoi (geometry["Absolute upper-left Y"].c_str()) + 126 / 2;
+    EXPECT_NEAR (centreX, XSession::screenWidth / 2, 2);
+    EXPECT_GE (centreY, XSession::screenHeight / 2 - 2);
+    EXPECT_LE (centreY, XSession::screenHeight / 2 + 40);
+
+    const auto state = session.run ({ "xprop", "-id", *window, "_NET_WM_STATE" });
+    ASSERT_TRUE (state.has_value());
+    EXPECT_NE (state->find ("_NET_WM_STATE_ABOVE"), std::string::npos) << *state;
+
+    // What the window asks of the window manager: moving only (no resizing,
+    // minimising, maximising or closing), and no buttons for those.
+    const auto hints = session.run ({ "xprop", "-id", *window, "-notype", "_MOTIF_WM_HINTS" });
+    ASSERT_TRUE (hints.has_value());
+    unsigned flags = 0, functions = 0, decorations = 0;
+    ASSERT_EQ (std::sscanf (hints->c_str(), "_MOTIF_WM_HINTS = %x, %x, %x", &flags, &functions, &decorations), 3) << *hints;
+    EXPECT_EQ (flags & 0x3u, 0x3u);
+    EXPECT_EQ (functions, 0x4u) << "MWM functions";
+    EXPECT_EQ (decorations & (0x4u | 0x20u | 0x40u), 0u) << "resize handle, minimise or maximise button";
+
+    // And the window manager keeps it at its size.
+    const auto actions = session.run ({ "xprop", "-id", *window, "_NET_WM_ALLOWED_ACTIONS" });
+    ASSERT_TRUE (actions.has_value());
+    for (const char* refused : { "_NET_WM_ACTION_RESIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT" })
+        EXPECT_EQ (actions->find (refused), std::string::npos) << refused << " in " << *actions;
+}
+
+TEST_F (ProgramOnDesktop, SecondStartRaisesTheFirstWindowAndExits)
+{
+    auto first = startProgram();
+    ASSERT_NE (first, nullptr);
+    const auto window = session.waitForWindowOf (first->pid(), startTimeoutMs);
+    ASSERT_TRUE (window.has_value()) << noWindow;
+
+    // Hide the first window and give the focus to another program's window.
+    ASSERT_TRUE (session.run ({ "xdotool", "windowminimize", *window }).has_value());
+    ASSERT_TRUE (testx::waitUntil ([&] { return mapState (*window) == "IsUnMapped"; }, 10000));
+    auto other = session.launch ({ "xmessage", "-center", "another program" });
+    ASSERT_NE (other, nullptr);
+    const auto otherWindow = session.waitForWindow ({ "--class", "Xmessage" }, startTimeoutMs);
+    ASSERT_TRUE (otherWindow.has_value());
+    ASSERT_TRUE (testx::waitUntil ([&] { return session.activeWindow() == otherWindow; }, 10000));
+
+    auto second = startProgram();
+    ASSERT_NE (second, nullptr);
+    const auto exitCode = second->waitForExit (startTimeoutMs);
+    ASSERT_TRUE (exitCode.has_value()) << "the second start did not end";
+    EXPECT_EQ (*exitCode, 0);
+    EXPECT_TRUE (first->isRunning());
+
+    EXPECT_TRUE (testx::waitUntil ([&] { return mapState (*window) == "IsViewable"; }, 10000));
+    EXPECT_TRUE (testx::waitUntil ([&] { return session.activeWindow() == window; }, 10000))
+        << "active: " << session.activeWindow().value_or ("none") << ", program: " << *window;
+}
