@@ -91,35 +91,24 @@ void LinuxHidDevice::close()
 
 void LinuxHidDevice::registerRemovalCallback (HidRemovalCallback callback, void* context)
 {
-    const std::lock_guard<std::mutex> guard (stateLock);
-    removalCallback = callback;
-    removalContext = context;
+    callbacks.setRemoval (callback, context);
 }
 
 void LinuxHidDevice::registerInputReportCallback (uint8_t* buffer, size_t bufferSize,
                                                   HidReportCallback callback, void* context)
 {
-    const std::lock_guard<std::mutex> guard (stateLock);
-    reportBuffer = buffer;
-    reportBufferSize = bufferSize;
-    reportCallback = callback;
-    reportContext = context;
+    callbacks.setInputReport (buffer, bufferSize, callback, context);
 }
 
 void LinuxHidDevice::scheduleWithMessageThread()
 {
-    {
-        const std::lock_guard<std::mutex> guard (stateLock);
-        scheduled = true;
-    }
-
+    callbacks.setScheduled (true);
     startWatchIfScheduled();
 }
 
 void LinuxHidDevice::unscheduleFromMessageThread()
 {
-    const std::lock_guard<std::mutex> guard (stateLock);
-    scheduled = false;
+    callbacks.setScheduled (false);
 }
 
 void LinuxHidDevice::startWatchIfScheduled()
@@ -184,8 +173,6 @@ bool LinuxHidDevice::isGone() const
 
 void LinuxHidDevice::markGone()
 {
-    HidRemovalCallback callback = nullptr;
-    void* context = nullptr;
     {
         const std::lock_guard<std::mutex> guard (stateLock);
 
@@ -193,19 +180,11 @@ void LinuxHidDevice::markGone()
             return;
 
         gone = true;
-
-        if (scheduled)
-        {
-            callback = removalCallback;
-            context = removalContext;
-        }
     }
 
     // A dead descriptor must leave the message loop at once, or the loop spins on it.
     close();
-
-    if (callback != nullptr)
-        callback (context, hidSuccess, static_cast<HidDevice*> (this));
+    callbacks.deliverRemoval (this);
 }
 
 bool LinuxHidDevice::isHungUp (int fd) const
@@ -216,8 +195,8 @@ bool LinuxHidDevice::isHungUp (int fd) const
 
 size_t LinuxHidDevice::readSize() const
 {
-    const std::lock_guard<std::mutex> guard (stateLock);
-    return reportBufferSize > 0 ? std::min (reportBufferSize, maxReportSize) : maxReportSize;
+    const auto bufferSize = callbacks.reportBufferSize();
+    return bufferSize > 0 ? std::min (bufferSize, maxReportSize) : maxReportSize;
 }
 
 // Message thread. One read is one report on hidraw, cut to the size of the
@@ -233,7 +212,7 @@ void LinuxHidDevice::onReadable (int fd)
 
         if (n > 0)
         {
-            deliverReport (report.data(), static_cast<size_t> (n));
+            callbacks.deliverInput (this, report.data(), static_cast<size_t> (n));
 
             if (isGone())
                 return;
@@ -250,27 +229,6 @@ void LinuxHidDevice::onReadable (int fd)
         markGone();
         return;
     }
-}
-
-void LinuxHidDevice::deliverReport (const uint8_t* bytes, size_t length)
-{
-    HidReportCallback callback = nullptr;
-    void* context = nullptr;
-    uint8_t* buffer = nullptr;
-    {
-        const std::lock_guard<std::mutex> guard (stateLock);
-
-        if (gone || ! scheduled || reportCallback == nullptr || reportBuffer == nullptr)
-            return;
-
-        std::memcpy (reportBuffer, bytes, std::min (length, reportBufferSize));
-        callback = reportCallback;
-        context = reportContext;
-        buffer = reportBuffer;
-    }
-
-    callback (context, hidSuccess, static_cast<HidDevice*> (this), HidReportType::input, 0, buffer,
-              static_cast<long> (length));
 }
 
 } // namespace platform

@@ -3,6 +3,7 @@
 // One hidraw node as a HID device: reports through /dev/hidrawN, removal when
 // the node fails or hangs up, or when udev says so, whichever comes first.
 
+#include "HidDeviceCallbacks.h"
 #include "HidService.h"
 #include "LinuxFdWatch.h"
 #include "LinuxHidProperties.h"
@@ -41,7 +42,6 @@ private:
     void onReadable (int fd);
     bool isHungUp (int fd) const;
     size_t readSize() const;
-    void deliverReport (const uint8_t* bytes, size_t length);
     void startWatchIfScheduled();
 
     const std::string path;
@@ -53,15 +53,10 @@ private:
     std::mutex writeLock;
     std::shared_ptr<LinuxFdWatch> watch;
 
+    HidDeviceCallbacks callbacks;
+
     mutable std::mutex stateLock;
-    bool scheduled = false;
     bool gone = false;
-    HidRemovalCallback removalCallback = nullptr;
-    void* removalContext = nullptr;
-    HidReportCallback reportCallback = nullptr;
-    void* reportContext = nullptr;
-    uint8_t* reportBuffer = nullptr;
-    size_t reportBufferSize = 0;
 };
 
 } // namespace platform

@@ -1,9 +1,10 @@
 #include "VirtualHidService.h"
 
+#include "HidDeviceCallbacks.h"
+
 #include <juce_events/juce_events.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
@@ -13,10 +14,6 @@ namespace platform
 {
 namespace
 {
-
-// Callbacks identify their device by the HidDevice pointer, whatever object
-// implements it.
-void* senderOf (HidDevice* device) { return static_cast<void*> (device); }
 
 bool matchesEntry (const HidMatching& entry, const VirtualHidDeviceInfo& info)
 {
@@ -74,32 +71,17 @@ public:
 
     void registerRemovalCallback (HidRemovalCallback callback, void* context) override
     {
-        const std::lock_guard<std::mutex> guard (lock);
-        removalCallback = callback;
-        removalContext = context;
+        callbacks.setRemoval (callback, context);
     }
 
     void registerInputReportCallback (uint8_t* buffer, size_t bufferSize,
                                       HidReportCallback callback, void* context) override
     {
-        const std::lock_guard<std::mutex> guard (lock);
-        reportBuffer = buffer;
-        reportBufferSize = bufferSize;
-        reportCallback = callback;
-        reportContext = context;
+        callbacks.setInputReport (buffer, bufferSize, callback, context);
     }
 
-    void scheduleWithMessageThread() override
-    {
-        const std::lock_guard<std::mutex> guard (lock);
-        scheduled = true;
-    }
-
-    void unscheduleFromMessageThread() override
-    {
-        const std::lock_guard<std::mutex> guard (lock);
-        scheduled = false;
-    }
+    void scheduleWithMessageThread() override { callbacks.setScheduled (true); }
+    void unscheduleFromMessageThread() override { callbacks.setScheduled (false); }
 
     bool setOutputReport (uint8_t, const uint8_t* bytes, size_t length) override
     {
@@ -133,11 +115,9 @@ public:
         if (bytes == nullptr || ! isPlugged())
             return;
 
-        InputReport report;
-        report.length = length;
-        std::memcpy (report.bytes.data(), bytes, std::min (length, report.bytes.size()));
-
-        juce::MessageManager::callAsync ([self = shared_from_this(), report] { self->deliverInput (report); });
+        std::vector<uint8_t> report (bytes, bytes + length);
+        juce::MessageManager::callAsync ([self = shared_from_this(), report = std::move (report)]
+                                         { self->callbacks.deliverInput (self.get(), report.data(), report.size()); });
     }
 
     void setRecording (bool shouldRecord) override
@@ -177,67 +157,17 @@ public:
             opened = false;
         }
 
-        juce::MessageManager::callAsync ([self = shared_from_this()] { self->deliverRemoval(); });
+        juce::MessageManager::callAsync ([self = shared_from_this()] { self->callbacks.deliverRemoval (self.get()); });
     }
 
 private:
-    struct InputReport
-    {
-        std::array<uint8_t, 64> bytes {};
-        size_t length = 0;
-    };
-
-    // Both run on the message thread and look at the registration as it is
-    // now, not as it was when the event was posted.
-    void deliverInput (const InputReport& report)
-    {
-        HidReportCallback callback = nullptr;
-        void* context = nullptr;
-        uint8_t* buffer = nullptr;
-        {
-            const std::lock_guard<std::mutex> guard (lock);
-
-            if (! scheduled || reportCallback == nullptr || reportBuffer == nullptr)
-                return;
-
-            std::memcpy (reportBuffer, report.bytes.data(),
-                         std::min ({ report.length, reportBufferSize, report.bytes.size() }));
-            callback = reportCallback;
-            context = reportContext;
-            buffer = reportBuffer;
-        }
-
-        callback (context, hidSuccess, senderOf (this), HidReportType::input, 0, buffer,
-                  static_cast<long> (report.length));
-    }
-
-    void deliverRemoval()
-    {
-        HidRemovalCallback callback = nullptr;
-        void* context = nullptr;
-        {
-            const std::lock_guard<std::mutex> guard (lock);
-
-            if (! scheduled || removalCallback == nullptr)
-                return;
-
-            callback = removalCallback;
-            context = removalContext;
-        }
-
-        callback (context, hidSuccess, senderOf (this));
-    }
+    // Deliveries run on the message thread and look at the registration as
+    // it is then, not as it was when the event was posted.
+    HidDeviceCallbacks callbacks;
 
     mutable std::mutex lock;
     bool plugged = true;
     bool opened = false;
-    bool scheduled = false;
-    HidRemovalCallback removalCallback = nullptr;
-    void* removalContext = nullptr;
-    HidReportCallback reportCallback = nullptr;
-    void* reportContext = nullptr;
-    uint8_t* reportBuffer = nullptr;
-    size_t reportBufferSize = 0;
     std::shared_ptr<const OutputHandler> outputHandler;
     bool recording = true;
     std::vector<std::vector<uint8_t>> recorded;

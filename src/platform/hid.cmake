@@ -1,4 +1,6 @@
 # HID backends: a program links exactly one; each defines platform::createHidManager().
+# What they share (a device's callback registrations) lives in krv_platform.
+target_sources(krv_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/HidDeviceCallbacks.cpp)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(KRV_LIBUDEV REQUIRED IMPORTED_TARGET libudev)
 
