@@ -10,3 +10,8 @@ krv_add_test(main_component_control_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/ControlActionTests.cpp
     LIBS krv_main_component krv_emulator krv_updfile krv_hid_virtual)
 target_compile_definitions(main_component_control_tests PRIVATE KRV_UI_ARTEFACT_DIR="${KRV_UI_ARTEFACTS}/controls")
+
+# Not a test: prints the ready screen's CPU use.
+add_executable(ready_screen_cpu ${CMAKE_CURRENT_LIST_DIR}/ReadyScreenCpu.cpp)
+target_include_directories(ready_screen_cpu PRIVATE ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(ready_screen_cpu PRIVATE krv_main_component krv_emulator krv_updfile krv_hid_virtual krv_warnings)
