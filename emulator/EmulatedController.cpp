@@ -1,5 +1,7 @@
 #include "EmulatedController.h"
 
+#include <sys/prctl.h>
+
 #include <chrono>
 #include <cstring>
 #include <numeric>
@@ -35,9 +37,20 @@ void refuse (std::array<uint8_t, 64>& reply, uint8_t reason)
 }
 }
 
+namespace
+{
+double nowMicroseconds()
+{
+    using namespace std::chrono;
+    return (double) duration_cast<nanoseconds> (steady_clock::now().time_since_epoch()).count() / 1000.0;
+}
+}
+
 EmulatedController::EmulatedController (const ControllerConfig& c) : config (c)
 {
     pending.reserve (maxBlock);
+    if (config.measureTurnaround)
+        turnarounds.reserve (1 << 16);
 }
 
 EmulatedController::~EmulatedController()
@@ -82,6 +95,7 @@ bool EmulatedController::isPlugged() const
 
 bool EmulatedController::onOutputReport (const uint8_t* bytes, size_t length)
 {
+    const auto arrivedUs = config.measureTurnaround ? nowMicroseconds() : 0.0;
     std::array<uint8_t, 64> request {};
     std::memcpy (request.data(), bytes, std::min (length, request.size()));
 
@@ -94,6 +108,8 @@ bool EmulatedController::onOutputReport (const uint8_t* bytes, size_t length)
             return false;
         if (config.keepTrace)
             trace.push_back (request);
+        if (config.measureTurnaround && lastAnswerSentUs >= 0.0 && turnarounds.size() < turnarounds.capacity())
+            turnarounds.push_back ((float) (arrivedUs - lastAnswerSentUs));
         ++requestNumber;
 
         const bool replies = answer (request.data(), reply);
@@ -113,6 +129,8 @@ bool EmulatedController::onOutputReport (const uint8_t* bytes, size_t length)
     if (to != nullptr)
     {
         waitModelledLatency();
+        if (config.measureTurnaround)
+            lastAnswerSentUs = nowMicroseconds();
         to->sendInputReport (reply.data(), reply.size());
     }
     return true;
@@ -269,20 +287,34 @@ std::vector<uint8_t>& EmulatedController::memoryOf (uint8_t target)
     return memories.back().second;
 }
 
-void EmulatedController::waitModelledLatency() const
+void EmulatedController::waitModelledLatency()
 {
     if (config.latencyMicroseconds <= 0)
         return;
 
     // Sleep most of the time, then yield to the deadline: plain sleeps overshoot
-    // by more than the software overhead being measured.
+    // by more than the software overhead being measured. The default timer
+    // slack alone would add 50 us.
+    thread_local bool slackSet = false;
+    if (! slackSet)
+        slackSet = prctl (PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL) == 0;
+
     using clock = std::chrono::steady_clock;
     const auto deadline = clock::now() + std::chrono::microseconds (config.latencyMicroseconds);
-    const auto coarse = deadline - std::chrono::microseconds (200);
+    const auto coarse = deadline - std::chrono::microseconds (300);
     if (clock::now() < coarse)
         std::this_thread::sleep_until (coarse);
     while (clock::now() < deadline)
         std::this_thread::yield();
+
+    const auto spent = std::chrono::duration<double, std::micro> (clock::now() - deadline).count()
+                     + config.latencyMicroseconds;
+    latencySpentUs = latencySpentUs.load() + spent;
+}
+
+double EmulatedController::latencySpentMicroseconds() const
+{
+    return latencySpentUs.load();
 }
 
 std::vector<std::array<uint8_t, 64>> EmulatedController::requests() const
@@ -322,6 +354,18 @@ bool EmulatedController::finished() const
 {
     const std::lock_guard<std::mutex> guard (lock);
     return finishReceived;
+}
+
+int EmulatedController::commandCount (uint8_t command) const
+{
+    const std::lock_guard<std::mutex> guard (lock);
+    return commandCounts[command];
+}
+
+std::vector<float> EmulatedController::turnaroundsMicroseconds() const
+{
+    const std::lock_guard<std::mutex> guard (lock);
+    return turnarounds;
 }
 
 int EmulatedController::sumMismatches() const

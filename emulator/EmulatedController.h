@@ -7,6 +7,7 @@
 #include "platform/VirtualHidService.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <vector>
@@ -50,6 +51,7 @@ struct ControllerConfig
     int busyAnswersPerBlock = 0;                          // busy answers before a block is stored
     int latencyMicroseconds = 0;                          // modelled time per exchange
     bool keepTrace = true;                                // record every request
+    bool measureTurnaround = false;                       // time from each answer to the next request
     Faults faults;
 };
 
@@ -83,6 +85,12 @@ public:
     std::vector<uint8_t> memory (uint8_t target) const;
     bool finished() const;
     int sumMismatches() const;
+    int commandCount (uint8_t command) const;
+    // Microseconds from each answer leaving the controller to the next request
+    // arriving: the host's software time per exchange (measureTurnaround only).
+    std::vector<float> turnaroundsMicroseconds() const;
+    // Time actually spent modelling latency (a loaded machine oversleeps).
+    double latencySpentMicroseconds() const;
 
     static constexpr size_t memorySize = 0x200000;
     static constexpr uint16_t productId = 0x0038;
@@ -98,7 +106,7 @@ private:
     bool applyOverride (uint8_t command, std::array<uint8_t, 64>& reply);
     void applyReplyFaults (uint8_t command, std::array<uint8_t, 64>& reply) const;
     std::vector<uint8_t>& memoryOf (uint8_t target);
-    void waitModelledLatency() const;
+    void waitModelledLatency();
 
     ControllerConfig config;
     platform::VirtualHidDeviceHandle device;
@@ -116,6 +124,9 @@ private:
     std::vector<BlockRecord> blockList;
     std::vector<uint8_t> pending;      // bytes of the block being received
     std::vector<std::pair<uint8_t, std::vector<uint8_t>>> memories;
+    std::vector<float> turnarounds;
+    double lastAnswerSentUs = -1.0;
+    std::atomic<double> latencySpentUs { 0.0 };
 };
 
 } // namespace emu
