@@ -28,14 +28,11 @@ MainComponent::~MainComponent()
 
     destroyControls();
 
-    // On codes from 0x10F the update thread releases the controller at
-    // completion; when the update did not complete it is still here and must
-    // go now, before a notification can reach a destroyed component.
-    if (hidCtrl != nullptr)
-    {
-        hidCtrl->finalize();
-        hidCtrl.reset();
-    }
+    // Up to 0x10E the controller is always released here. From 0x10F a
+    // completed update has released it already; after an update that did not
+    // complete it is released here as well, rather than left open with a
+    // notification able to reach a destroyed component.
+    releaseController();
 
     TxtLoader::releaseInstance();
 }
