@@ -2,7 +2,7 @@
 # The command line of krvtm40-fwfile: exit statuses, verdict lines and error
 # messages as a user sees them. fwfile_cli.sh PATH_TO_krvtm40-fwfile
 set -uo pipefail
-tool=$1
+tool=$(readlink -f "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -50,6 +50,9 @@ expect 1 'verdict: +INVALID, 0x0E04' -- "$tool" info "$work/bad/krvtm40__v102.bi
 cp "$valid" "$work/bad/krvtm40__v102.bin"
 patch_byte "$work/bad/krvtm40__v102.bin" 0x1F0000 ff         # not transferred, still covered by the CRC
 expect 1 'verdict: +INVALID, 0x0E05 ERR_FILE_CRC' -- "$tool" info "$work/bad/krvtm40__v102.bin"
+truncate -s 100M "$work/bad/krvtm40__v102.bin"                 # judged by its size, not read
+expect 1 'size: +104857600 bytes.*FAILS' -- "$tool" info "$work/bad/krvtm40__v102.bin"
+expect 1 'verdict: +INVALID, 0x0E03' -- "$tool" info "$work/bad/krvtm40__v102.bin"
 cp "$valid" "$work/bad/krvtm40_v102.bin"
 expect 1 'verdict: +INVALID, 0x0E01' -- "$tool" info "$work/bad/krvtm40_v102.bin"
 
