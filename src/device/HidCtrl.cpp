@@ -83,6 +83,9 @@ void HidCtrl::removalCallBack()
 
 void HidCtrl::matchingCallBack()
 {
+    if (m_pHidUtil == nullptr)
+        return;
+
     m_connected = 1;
     m_version = static_cast<int> (m_pHidUtil->deviceVersion());
     m_inputLength = m_pHidUtil->deviceInput (m_inputData, sizeof (m_inputData), 0);
