@@ -87,6 +87,17 @@ void EmulatedController::unplug()
     }
 }
 
+void EmulatedController::sendUnsolicited (const std::array<uint8_t, 64>& report)
+{
+    platform::VirtualHidDeviceHandle to;
+    {
+        const std::lock_guard<std::mutex> guard (lock);
+        to = device;
+    }
+    if (to != nullptr)
+        to->sendInputReport (report.data(), report.size());
+}
+
 bool EmulatedController::isPlugged() const
 {
     const std::lock_guard<std::mutex> guard (lock);

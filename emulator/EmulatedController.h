@@ -75,6 +75,8 @@ public:
     void plug();
     void unplug();
     bool isPlugged() const;
+    // An input report that answers nothing, as a controller might send any time.
+    void sendUnsolicited (const std::array<uint8_t, 64>& report);
 
     // --- What the controller saw (safe to read from any thread) ---------
     std::vector<std::array<uint8_t, 64>> requests() const;
