@@ -56,6 +56,11 @@ void MainComponent::buildControls()
     cancelButton = std::make_unique<AlineButton> ("Cancel");
     addAndMakeVisible (*cancelButton);
     styleButton (*cancelButton, *this);
+
+    // When the window gains the focus it goes to OK rather than to the
+    // leftmost button.
+    okButton->setExplicitFocusOrder (1);
+    cancelButton->setExplicitFocusOrder (2);
 }
 
 void MainComponent::destroyControls()

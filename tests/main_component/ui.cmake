@@ -15,3 +15,15 @@ target_compile_definitions(main_component_control_tests PRIVATE KRV_UI_ARTEFACT_
 add_executable(ready_screen_cpu ${CMAKE_CURRENT_LIST_DIR}/ReadyScreenCpu.cpp)
 target_include_directories(ready_screen_cpu PRIVATE ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(ready_screen_cpu PRIVATE krv_main_component krv_emulator krv_updfile krv_hid_virtual krv_warnings)
+
+# The real window on a private X server, driven with xdotool: the demo
+# program, and the same window in the test process.
+krv_add_test(ui_window_walkthrough_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/WindowWalkthroughTests.cpp ${PROJECT_SOURCE_DIR}/tests/app/XSession.cpp
+    LIBS krv_app krv_emulator krv_updfile krv_hid_virtual
+    LABELS display)
+target_include_directories(ui_window_walkthrough_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/app)
+target_compile_definitions(ui_window_walkthrough_tests PRIVATE
+    KRV_UI_ARTEFACT_DIR="${KRV_UI_ARTEFACTS}/walkthrough"
+    KRV_DEMO_PATH="$<TARGET_FILE:KRVTM40UpdateDemo>")
+add_dependencies(ui_window_walkthrough_tests KRVTM40UpdateDemo)

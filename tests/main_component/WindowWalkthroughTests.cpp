@@ -1,0 +1,220 @@
+// The real window on a private X server with a window manager, driven with
+// xdotool like a user: the demo program through a whole update, and the same
+// window in this process losing its emulated controller mid-transfer. The
+// screenshots of both runs are kept as artefacts.
+#include "EmulatedController.h"
+#include "UpdateFileBuilder.h"
+#include "XSession.h"
+#include "app/Main.h"
+#include "main_component/MainComponent.h"
+#include "text/Loader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace
+{
+// The session every test of this program uses; JUCE connects to it on the
+// first window, so it is set up before any test runs.
+testx::XSession* session = nullptr;
+
+class SessionEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        owned = std::make_unique<testx::XSession>();
+        if (owned->isReady())
+        {
+            setenv ("DISPLAY", owned->display().c_str(), 1);
+            session = owned.get();
+        }
+    }
+
+    void TearDown() override
+    {
+        session = nullptr;
+        owned.reset();
+    }
+
+private:
+    std::unique_ptr<testx::XSession> owned;
+};
+
+const auto* const environment = ::testing::AddGlobalTestEnvironment (new SessionEnvironment);
+
+juce::File artefacts()
+{
+    auto dir = juce::File (KRV_UI_ARTEFACT_DIR);
+    dir.createDirectory();
+    return dir;
+}
+
+void screenshot (const juce::String& name)
+{
+    const auto file = artefacts().getChildFile (name + ".png");
+    file.deleteFile();
+    ASSERT_TRUE (session->run ({ "import", "-window", "root", file.getFullPathName().toStdString() }).has_value());
+    EXPECT_TRUE (file.existsAsFile()) << name;
+}
+
+void clickAt (juce::Point<int> p)
+{
+    ASSERT_TRUE (session->run ({ "xdotool", "mousemove", std::to_string (p.x), std::to_string (p.y), "click", "1" })
+                     .has_value());
+}
+
+bool pumpUntil (const std::function<bool()>& done, int boundMs)
+{
+    const auto end = juce::Time::getMillisecondCounterHiRes() + boundMs;
+    while (! done())
+    {
+        if (juce::Time::getMillisecondCounterHiRes() > end)
+            return false;
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (10);
+    }
+    return true;
+}
+
+void pumpFor (int ms)
+{
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (ms);
+}
+} // namespace
+
+// The demo program: its own process, its own emulated controller, clicked
+// through OK, Start, the transfer and OK, which ends the program.
+TEST (WindowWalkthrough, DemoProgramUpdatesAndQuits)
+{
+    ASSERT_NE (session, nullptr) << "no X server with a window manager";
+    const auto log = artefacts().getChildFile ("demo-run.log");
+    log.deleteFile();
+    const std::string command = "exec stdbuf -oL '" + std::string (KRV_DEMO_PATH) + "' > '"
+                                + log.getFullPathName().toStdString() + "' 2>&1";
+    auto demo = session->launch ({ "env", "LANG=en_US.UTF-8", "LANGUAGE=en", "KRV_DEMO_LATENCY_US=0", "sh", "-c", command });
+    ASSERT_NE (demo, nullptr);
+    const auto window = session->waitForWindowOf (demo->pid(), 20000);
+    ASSERT_TRUE (window.has_value()) << "the demo's window did not appear";
+
+    // The window manager may still move the window after it appears, so the
+    // window's place is read again before every click.
+    testx::waitUntil ([] { return false; }, 1000);
+    // xwininfo's absolute corner is the client area's, below any frame.
+    const auto clientArea = [&]
+    {
+        juce::Rectangle<int> area;
+        if (const auto info = session->run ({ "xwininfo", "-id", *window }))
+            for (const auto& line : juce::StringArray::fromLines (juce::String (*info)))
+            {
+                const auto value = line.fromLastOccurrenceOf (":", false, false).trim().getIntValue();
+                if (line.contains ("Absolute upper-left X"))
+                    area.setX (value);
+                else if (line.contains ("Absolute upper-left Y"))
+                    area.setY (value);
+                else if (line.contains ("Width:"))
+                    area.setWidth (value);
+                else if (line.contains ("Height:"))
+                    area.setHeight (value);
+            }
+        return area;
+    };
+    EXPECT_EQ (clientArea().getWidth(), 404);
+    EXPECT_EQ (clientArea().getHeight(), 126);
+    const auto clickRightButton = [&] { clickAt (clientArea().getTopLeft() + juce::Point<int> (284 + 50, 86 + 10)); };
+
+    const auto logSays = [&log] (const char* text) { return log.loadFileAsString().contains (text); };
+    const auto waitForLog = [&] (const char* text, int boundMs)
+    {
+        return testx::waitUntil ([&] { return logSays (text); }, boundMs);
+    };
+
+    screenshot ("demo-1-language");
+
+    clickRightButton();   // OK
+    const auto checked = waitForLog ("answered the mode and version queries", 20000);
+    if (! checked)
+        screenshot ("demo-2-failed");
+    ASSERT_TRUE (checked) << log.loadFileAsString() << clientArea().toString();
+    testx::waitUntil ([] { return false; }, 500);
+    screenshot ("demo-2-ready");
+
+    clickRightButton();   // Start
+    ASSERT_TRUE (waitForLog ("block 2,", 60000)) << log.loadFileAsString();
+    screenshot ("demo-3-transfer");
+
+    ASSERT_TRUE (waitForLog ("received the finish command", 120000)) << log.loadFileAsString();
+    testx::waitUntil ([] { return false; }, 1000);
+    screenshot ("demo-4-complete");
+
+    clickRightButton();   // OK: the program quits
+    const auto exitCode = demo->waitForExit (20000);
+    ASSERT_TRUE (exitCode.has_value()) << "the demo did not quit";
+    EXPECT_EQ (*exitCode, 0);
+    EXPECT_TRUE (logSays ("3 of 3 images in the controller match the update file")) << log.loadFileAsString();
+}
+
+// The same window in this process: the controller is pulled out during the
+// transfer, and the window grows to the recovery screen.
+TEST (WindowWalkthrough, UnpluggedMidTransferEndsOnTheRecoveryScreen)
+{
+    ASSERT_NE (session, nullptr) << "no X server with a window manager";
+    auto directory = juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("krv-walk-", "", false);
+    ASSERT_TRUE (directory.createDirectory());
+    updfile::UpdateFileSpec spec;
+    spec.dateWord = 0x20240115;
+    ASSERT_TRUE (updfile::writeUpdateFile (directory.getChildFile (updfile::updateFileName (spec.kind)),
+                                           updfile::buildUpdateFile (spec)));
+
+    emu::ControllerConfig config;
+    config.dateWord = 0x20230601;
+    config.latencyMicroseconds = 1000;
+    emu::EmulatedController controller (config);
+    controller.plug();
+
+    auto window = std::make_unique<MainWindow>();
+    auto& c = *window->mainComponent;
+    c.setUpdateFileDirectory (directory);
+    TxtLoader::getInstance()->setLocale (LANG_EN);
+    c.screenBuilt = false;
+    c.UpdateDrawing();
+    ASSERT_TRUE (pumpUntil ([&] { return window->isShowing() && c.hidCtrl->m_connected.load() != 0; }, 10000));
+    pumpFor (500);
+    screenshot ("window-1-language");
+
+    clickAt (c.okButton->getScreenBounds().getCentre());
+    ASSERT_TRUE (pumpUntil ([&] { return c.getState() == UPD_READY; }, 20000)) << std::hex << c.getState();
+    pumpFor (300);
+    EXPECT_TRUE (c.okButton->hasKeyboardFocus (true)) << "Start has the focus";
+    screenshot ("window-2-ready");
+
+    clickAt (c.okButton->getScreenBounds().getCentre());
+    ASSERT_TRUE (pumpUntil ([&] { return controller.dataPackets() > 3000; }, 30000));
+    pumpFor (200);
+    screenshot ("window-3-transfer");
+
+    controller.unplug();
+    ASSERT_TRUE (pumpUntil ([&] { return c.getState() == ERR_REMOVED && ! c.isThreadRunning(); }, 20000));
+    ASSERT_TRUE (pumpUntil ([&] { return window->getWidth() == 800; }, 5000));
+    pumpFor (500);
+    screenshot ("window-4-recovery");
+
+    EXPECT_EQ (c.getBounds(), juce::Rectangle<int> (0, 0, 800, 300));
+    EXPECT_EQ (window->getHeight(), 300);
+    EXPECT_TRUE (c.cancelButton->isVisible());
+    EXPECT_FALSE (c.okButton->isVisible());
+    EXPECT_EQ (c.cancelButton->getBounds(), juce::Rectangle<int> (680, 260, 100, 20));
+    EXPECT_TRUE (c.cancelButton->hasKeyboardFocus (true)) << "Close has the focus";
+
+    // Close runs the quit sequence (no application object to quit here).
+    clickAt (c.cancelButton->getScreenBounds().getCentre());
+    UpdatePacket packet;
+    ASSERT_TRUE (pumpUntil ([&]
+    {
+        c.inPacket.copyTo (packet);
+        return packet[0] == 0 && ! c.isThreadRunning();
+    }, 5000));
+
+    window.reset();
+    directory.deleteRecursively();
+}
