@@ -98,6 +98,15 @@ void applyFocus (MainComponent& c, int32_t state)
         c.cancelButton->grabKeyboardFocus();
 }
 
+// The window grows from its top-left corner when its content does; centred
+// again, the recovery screen and its Close button stay on a small display.
+void recentreWindow (juce::Component& content)
+{
+    auto* window = content.getTopLevelComponent();
+    if (window != &content && window->isOnDesktop())
+        window->centreWithSize (window->getWidth(), window->getHeight());
+}
+
 // The inputs of the screen for the current state. Fields the update thread
 // writes before it publishes a state are read only in the states after it.
 ui::ScreenInputs collectInputs (MainComponent& c)
@@ -140,7 +149,6 @@ void MainComponent::UpdateDrawing()
         screenBuilt = true;
         rebuildScreen (inputs);
     }
-    applyFocus (*this, builtScreen.state);
 }
 
 void MainComponent::rebuildScreen (const ui::ScreenInputs& in)
@@ -162,6 +170,7 @@ void MainComponent::rebuildScreen (const ui::ScreenInputs& in)
             centreWithSize (recoveryWidth, recoveryHeight);
         else
             setSize (recoveryWidth, recoveryHeight);
+        recentreWindow (*this);
         if (getWidth() == recoveryWidth && getHeight() == recoveryHeight)
             return;
     }
@@ -187,4 +196,8 @@ void MainComponent::paint (juce::Graphics& g)
 
     g.setColour (juce::Colours::black);
     screenText.draw (g);
+
+    // The one moment the window is known to be on screen: a rebuild can run
+    // before it shows, when no focus can be taken yet.
+    applyFocus (*this, builtScreen.state);
 }

@@ -181,8 +181,14 @@ TEST (WindowWalkthrough, UnpluggedMidTransferEndsOnTheRecoveryScreen)
     ASSERT_TRUE (pumpUntil ([&] { return window->isShowing() && c.hidCtrl->m_connected.load() != 0; }, 10000));
     pumpFor (500);
     screenshot ("window-1-language");
+    EXPECT_TRUE (c.okButton->hasKeyboardFocus (true)) << "OK has the focus";
 
-    clickAt (c.okButton->getScreenBounds().getCentre());
+    // Return on the focused OK: pressed, held a moment, released; one click.
+    ASSERT_TRUE (pumpUntil ([&] { return c.okButton->hasKeyboardFocus (true); }, 5000));
+    ASSERT_TRUE (session->run ({ "xdotool", "keydown", "Return" }).has_value());
+    pumpFor (300);
+    EXPECT_EQ (c.getState(), UPD_INIT) << "no click while Return is held";
+    ASSERT_TRUE (session->run ({ "xdotool", "keyup", "Return" }).has_value());
     ASSERT_TRUE (pumpUntil ([&] { return c.getState() == UPD_READY; }, 20000)) << std::hex << c.getState();
     pumpFor (300);
     EXPECT_TRUE (c.okButton->hasKeyboardFocus (true)) << "Start has the focus";
@@ -201,6 +207,10 @@ TEST (WindowWalkthrough, UnpluggedMidTransferEndsOnTheRecoveryScreen)
 
     EXPECT_EQ (c.getBounds(), juce::Rectangle<int> (0, 0, 800, 300));
     EXPECT_EQ (window->getHeight(), 300);
+    const auto* display = juce::Desktop::getInstance().getDisplays().getPrimaryDisplay();
+    ASSERT_NE (display, nullptr);
+    EXPECT_TRUE (display->userArea.contains (window->getScreenBounds())) << window->getScreenBounds().toString();
+    EXPECT_NEAR (window->getScreenBounds().getCentreX(), display->userArea.getCentreX(), 2);
     EXPECT_TRUE (c.cancelButton->isVisible());
     EXPECT_FALSE (c.okButton->isVisible());
     EXPECT_EQ (c.cancelButton->getBounds(), juce::Rectangle<int> (680, 260, 100, 20));
