@@ -32,14 +32,10 @@ public:
         }
     }
 
-    void TearDown() override
-    {
-        session = nullptr;
-        owned.reset();
-    }
-
 private:
-    std::unique_ptr<testx::XSession> owned;
+    // The server must outlive JUCE's own shutdown, which still talks to it
+    // after the tests: it goes with the static objects, after main returns.
+    static inline std::unique_ptr<testx::XSession> owned;
 };
 
 const auto* const environment = ::testing::AddGlobalTestEnvironment (new SessionEnvironment);
