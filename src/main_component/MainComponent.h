@@ -10,6 +10,7 @@
 #include "../device/HidHandler.h"
 #include "../ui/AlineButton.h"
 #include "../ui/CustomLookAndFeel.h"
+#include "../ui/ProgressFollower.h"
 #include "../ui/ScreenTexts.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -128,6 +129,7 @@ public:
     ui::ScreenInputs builtScreen;
     bool screenBuilt = false;
     uint32_t appliedProgressColour = 0;
+    ui::ProgressFollower progressFollower { progress, progressShown };
 
     // How long a block may stay busy before the controller counts as not
     // answering (0x0E36). A seam so that tests need not wait the full minute.

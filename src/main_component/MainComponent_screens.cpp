@@ -134,7 +134,7 @@ ui::ScreenInputs collectInputs (MainComponent& c)
 void MainComponent::UpdateDrawing()
 {
     // The bar follows the thread's progress on every request, cheap or not.
-    progressShown = progress.load();
+    progressFollower.follow();
     const auto colour = requestedProgressColour.load();
     if (colour != 0 && colour != appliedProgressColour)
     {
@@ -178,6 +178,7 @@ void MainComponent::rebuildScreen (const ui::ScreenInputs& in)
     ui::layoutScreenText (screenText, ui::screenTextsFor (in, texts), fontName, getWidth(), getHeight());
     applySelector (*langCombo, in.state, texts);
     applyProgressBar (*progressBar, in);
+    progressFollower.setActive (isTransferPhase (in.state));
     okButton->setFont (fontName);
     cancelButton->setFont (fontName);
     applyButtons (*this, in.state, texts);
