@@ -111,3 +111,16 @@ TEST_F (EngineStop, DestroyingTheComponentMidTransferStopsTheThread)
     pumpFor (200);
     EXPECT_EQ (controller->requestCount(), sent);
 }
+
+TEST_F (EngineStop, BusyForMoreThanAMinuteCountsAsNoResponse)
+{
+    // The real bound (slow: about a minute of polls every 100 ms).
+    controllerConfig.faults.alwaysBusy = true;
+    runToTransfer();
+    ASSERT_EQ (component->busyPollLimitMs, 60000);
+    ASSERT_TRUE (waitForThreadEnd (90000));
+    EXPECT_EQ (component->getState(), ERR_NO_RESPONSE);
+    const RequestTrace t (controller->requests());
+    EXPECT_GE (t.count (CMD_BLOCK_STATUS), 300) << "polled throughout, without a limit on the count";
+    EXPECT_EQ (t.count (CMD_BLOCK_HEAD), 1);
+}
