@@ -13,19 +13,21 @@ constexpr int noticeTimeoutMs = 3000;
 MainWindow::MainWindow()
     : juce::DocumentWindow ("KRV-TM40 update program", juce::Colour (234, 234, 234), 0, true)
 {
+    // The native title bar, staying on top and the fixed size each change the
+    // kind of desktop window, which the framework does by creating it anew.
+    // Settled before the window gets its size, no geometry of an earlier
+    // desktop window (with the framework's own title bar and frame) can come
+    // back late and resize the content.
+    setUsingNativeTitleBar (true);
+    setAlwaysOnTop (true);
+    setResizable (false, false);
+
     mainComponent = new MainComponent();
     mainComponent->setSize (contentWidth, contentHeight);
     setContentOwned (mainComponent, true);
-    setResizable (false, false);
-    centreWithSize (mainComponent->getWidth() + 2, mainComponent->getHeight() + getTitleBarHeight() + 2);
-    setAlwaysOnTop (true);
-    setUsingNativeTitleBar (true);
 
-    // The native title bar drops the frame and title bar the centring above
-    // made room for, and the content is laid out over the whole window. Give
-    // the content its own size back (the window follows it) and centre the
-    // window on that.
-    mainComponent->setSize (contentWidth, contentHeight);
+    // With the native title bar the window is its content alone; the system
+    // draws the frame and title bar around it.
     centreWithSize (getWidth(), getHeight());
     setVisible (true);
 }

@@ -48,6 +48,19 @@ protected:
         return session.launch ({ KRV_PROGRAM_PATH });
     }
 
+    // The window manager may show a window a moment before its final
+    // geometry is applied; what counts is where it settles.
+    std::map<std::string, std::string> settledGeometry (const std::string& window) const
+    {
+        std::map<std::string, std::string> geometry;
+        testx::waitUntil ([&]
+        {
+            geometry = fields (session.run ({ "xwininfo", "-id", window }).value_or (""));
+            return geometry["Width"] == "404" && geometry["Height"] == "126";
+        }, 10000);
+        return geometry;
+    }
+
     std::string mapState (const std::string& window) const
     {
         const auto info = session.run ({ "xwininfo", "-id", window });
@@ -65,9 +78,7 @@ TEST_F (ProgramOnDesktop, WindowIsCentredAlwaysOnTopAndOffersNoButtons)
     const auto window = session.waitForWindowOf (program->pid(), startTimeoutMs);
     ASSERT_TRUE (window.has_value()) << noWindow;
 
-    const auto info = session.run ({ "xwininfo", "-id", *window });
-    ASSERT_TRUE (info.has_value());
-    auto geometry = fields (*info);
+    auto geometry = settledGeometry (*window);
     EXPECT_EQ (geometry["Width"], "404");
     EXPECT_EQ (geometry["Height"], "126");
 
@@ -107,14 +118,18 @@ TEST_F (ProgramOnDesktop, SecondStartRaisesTheFirstWindowAndExits)
     const auto window = session.waitForWindowOf (first->pid(), startTimeoutMs);
     ASSERT_TRUE (window.has_value()) << noWindow;
 
-    // Hide the first window and give the focus to another program's window.
+    // Once the first window has settled, hide it and give the focus to
+    // another program's window.
+    settledGeometry (*window);
     ASSERT_TRUE (session.run ({ "xdotool", "windowminimize", *window }).has_value());
     ASSERT_TRUE (testx::waitUntil ([&] { return mapState (*window) == "IsUnMapped"; }, 10000));
     auto other = session.launch ({ "xmessage", "-center", "another program" });
     ASSERT_NE (other, nullptr);
     const auto otherWindow = session.waitForWindow ({ "--class", "Xmessage" }, startTimeoutMs);
     ASSERT_TRUE (otherWindow.has_value());
-    ASSERT_TRUE (testx::waitUntil ([&] { return session.activeWindow() == otherWindow; }, 10000));
+    ASSERT_TRUE (testx::waitUntil ([&] { return session.activeWindow() == otherWindow; }, 10000))
+        << "active: " << session.activeWindow().value_or ("none") << ", other: " << *otherWindow
+        << ", program: " << *window << " " << mapState (*window);
 
     auto second = startProgram();
     ASSERT_NE (second, nullptr);
