@@ -65,7 +65,9 @@ bool setDacCapabilities (bool enabled)
 UmockdevRig::UmockdevRig()
 {
     testbed = umockdev_testbed_new();
-    root = umockdev_testbed_get_root_dir (testbed);
+    gchar* rootDir = umockdev_testbed_get_root_dir (testbed);
+    root = rootDir;
+    g_free (rootDir);
     platform::setUdevInitialisedCheck (&UmockdevRig::initialisedCheck);
     reader = std::thread ([this] { readOutputs(); });
 }
