@@ -133,9 +133,9 @@ int main()
 
     auto directory = juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("krv-bench-", "", false);
     directory.createDirectory();
-    updfile::UpdateFileSpec spec;
-    spec.dateWord = 0x20240115;
-    updfile::writeUpdateFile (directory.getChildFile (updfile::updateFileName (1)), updfile::buildUpdateFile (spec));
+    updfile::UpdateFileRecipe recipe;
+    recipe.dateWord = 0x20240115;
+    updfile::writeUpdateFile (directory.getChildFile (updfile::updateFileName (1)), updfile::buildUpdateFile (recipe));
 
     const auto immediate = runTransfer (directory, 0);
     print ("a_immediate", immediate, false);

@@ -58,7 +58,7 @@ protected:
 
 TEST_F (LinkBehaviour, EnumerationIsSortedByLocationWithTheUnlocatedDeviceFirst)
 {
-    RigDeviceSpec second, first, none;
+    RigDevicePlan second, first, none;
     second.ports = { 3 };
     first.ports = { 2, 1 };
     none.ports = {};
@@ -81,17 +81,17 @@ TEST_F (LinkBehaviour, EnumerationIsSortedByLocationWithTheUnlocatedDeviceFirst)
 
 TEST_F (LinkBehaviour, PropertiesAreReadAndATextReadsZero)
 {
-    RigDeviceSpec spec;
-    spec.vendorID = 0x1234;
-    spec.productID = 0x0037;
-    spec.versionNumber = 0x0205;
-    spec.bus = 2;
-    spec.ports = { 4, 1 };
-    RigDeviceSpec text;
+    RigDevicePlan plan;
+    plan.vendorID = 0x1234;
+    plan.productID = 0x0037;
+    plan.versionNumber = 0x0205;
+    plan.bus = 2;
+    plan.ports = { 4, 1 };
+    RigDevicePlan text;
     text.vendorIsText = true;
     text.bus = 3;
     text.ports = { 5 };
-    rig->plug (spec);
+    rig->plug (plan);
     rig->plug (text);
     rig->settle();
 
@@ -101,7 +101,7 @@ TEST_F (LinkBehaviour, PropertiesAreReadAndATextReadsZero)
     EXPECT_EQ (IOHIDDevice_GetVendorID (device), 0x1234);
     EXPECT_EQ (IOHIDDevice_GetProductID (device), 0x0037);
     EXPECT_EQ (IOHIDDevice_GetVersionNumber (device), 0x0205);
-    EXPECT_EQ (IOHIDDevice_GetLocationID (device), locationFor (spec));
+    EXPECT_EQ (IOHIDDevice_GetLocationID (device), locationFor (plan));
 
     const auto textDevice = HIDGetNextDevice (device);
     ASSERT_NE (textDevice, nullptr);
@@ -114,10 +114,10 @@ TEST_F (LinkBehaviour, PropertiesAreReadAndATextReadsZero)
 
 TEST_F (LinkBehaviour, AttachesTheControllerAndIgnoresProduct0037)
 {
-    RigDeviceSpec other;
+    RigDevicePlan other;
     other.productID = 0x0037;
     other.ports = { 1 };
-    RigDeviceSpec controller;
+    RigDevicePlan controller;
     controller.ports = { 2 };
     const int otherId = rig->plug (other);
     const int controllerId = rig->plug (controller);
@@ -138,7 +138,7 @@ TEST_F (LinkBehaviour, AttachesTheControllerAndIgnoresProduct0037)
 
 TEST_F (LinkBehaviour, OnlyProduct0037MeansNotConnected)
 {
-    RigDeviceSpec other;
+    RigDevicePlan other;
     other.productID = 0x0037;
     rig->plug (other);
 
@@ -149,7 +149,7 @@ TEST_F (LinkBehaviour, OnlyProduct0037MeansNotConnected)
 
 TEST_F (LinkBehaviour, OfTwoControllersTheLowerLocationIsAttachedAndTheOtherStaysIgnored)
 {
-    RigDeviceSpec higher, lower;
+    RigDevicePlan higher, lower;
     higher.ports = { 4 };
     lower.ports = { 1, 3 };
     const int higherId = rig->plug (higher);
@@ -175,7 +175,7 @@ TEST_F (LinkBehaviour, ArrivalAfterStartUpReachesTheHandler)
 {
     EXPECT_FALSE (start());
 
-    const int id = rig->plug (RigDeviceSpec());
+    const int id = rig->plug (RigDevicePlan());
     ASSERT_TRUE (waitFor ([this] { return handler.matchings == 1; }));
     EXPECT_EQ (handler.connectedAtMatching, 1);
     EXPECT_EQ (ctrl.m_version, 102);
@@ -187,7 +187,7 @@ TEST_F (LinkBehaviour, ArrivalAfterStartUpReachesTheHandler)
 
 TEST_F (LinkBehaviour, RemovalReachesTheHandlerAlreadyDisconnectedAndReplugAttachesAgain)
 {
-    const int id = rig->plug (RigDeviceSpec());
+    const int id = rig->plug (RigDevicePlan());
     ASSERT_TRUE (start());
     rig->sendInput (id, report ({ 0xF1, 0x05 }));
     ASSERT_TRUE (waitFor ([this] { return handler.inputs == 1; }));
@@ -200,14 +200,14 @@ TEST_F (LinkBehaviour, RemovalReachesTheHandlerAlreadyDisconnectedAndReplugAttac
     EXPECT_EQ (ctrl.m_inputData[0], 0);
     EXPECT_FALSE (ctrl.sendData (report ({ 0xF0 }).data(), 64));
 
-    rig->plug (RigDeviceSpec());
+    rig->plug (RigDevicePlan());
     ASSERT_TRUE (waitFor ([this] { return handler.matchings == 1; }));
     EXPECT_EQ (ctrl.m_connected, 1);
 }
 
 TEST_F (LinkBehaviour, ShortReportSetsItsLength)
 {
-    const int id = rig->plug (RigDeviceSpec());
+    const int id = rig->plug (RigDevicePlan());
     ASSERT_TRUE (start());
 
     rig->sendInput (id, report ({ 0xF0, 1, 2, 3, 4, 5, 6, 7, 8, 9 }, 10));
@@ -219,7 +219,7 @@ TEST_F (LinkBehaviour, ShortReportSetsItsLength)
 
 TEST_F (LinkBehaviour, ReportBelowF0GoesNowhereAndTheNextF1Arrives)
 {
-    const int id = rig->plug (RigDeviceSpec());
+    const int id = rig->plug (RigDevicePlan());
     ASSERT_TRUE (start());
 
     rig->sendInput (id, report ({ 0x80, 0x11 }));
@@ -233,7 +233,7 @@ TEST_F (LinkBehaviour, ReportBelowF0GoesNowhereAndTheNextF1Arrives)
 
 TEST_F (LinkBehaviour, OutputReportsLeaveByteForByte)
 {
-    const int id = rig->plug (RigDeviceSpec());
+    const int id = rig->plug (RigDevicePlan());
     ASSERT_TRUE (start());
 
     std::vector<uint8_t> all (256);
@@ -252,7 +252,7 @@ TEST_F (LinkBehaviour, OutputReportsLeaveByteForByte)
 
 TEST_F (LinkBehaviour, SendDataAfterFinalizeFails)
 {
-    rig->plug (RigDeviceSpec());
+    rig->plug (RigDevicePlan());
     ASSERT_TRUE (start());
     ASSERT_TRUE (ctrl.sendData (report ({ 0xF0 }).data(), 64));
 
@@ -263,14 +263,14 @@ TEST_F (LinkBehaviour, SendDataAfterFinalizeFails)
 
 TEST_F (LinkBehaviour, NothingReachesTheHandlerAfterFinalize)
 {
-    const int id = rig->plug (RigDeviceSpec());
+    const int id = rig->plug (RigDevicePlan());
     ASSERT_TRUE (start());
 
     rig->sendInput (id, report ({ 0xF1 }));
     ctrl.finalize();
     rig->unplug (id);
     rig->settle();
-    rig->plug (RigDeviceSpec());
+    rig->plug (RigDevicePlan());
     rig->settle();
 
     EXPECT_EQ (handler.inputs, 0);
@@ -288,9 +288,9 @@ class ReleaseNumber : public LinkBehaviour, public ::testing::WithParamInterface
 
 TEST_P (ReleaseNumber, ReadsAsDecimal)
 {
-    RigDeviceSpec spec;
-    spec.versionNumber = GetParam().bcd;
-    rig->plug (spec);
+    RigDevicePlan plan;
+    plan.versionNumber = GetParam().bcd;
+    rig->plug (plan);
     ASSERT_TRUE (start());
     EXPECT_EQ (ctrl.m_version, GetParam().expected);
 }
@@ -301,10 +301,10 @@ INSTANTIATE_TEST_SUITE_P (Bcd, ReleaseNumber,
 
 TEST_F (LinkBehaviour, AControllerThatCannotBeOpenedIsNotAttached)
 {
-    RigDeviceSpec locked;
+    RigDevicePlan locked;
     locked.openFails = true;
     locked.ports = { 1 };
-    RigDeviceSpec open;
+    RigDevicePlan open;
     open.ports = { 2 };
     rig->plug (locked);
     const int openId = rig->plug (open);
@@ -322,7 +322,7 @@ TEST_F (LinkBehaviour, AControllerThatCannotBeOpenedIsNotAttached)
 
 TEST_F (LinkBehaviour, ARefusedSecondLinkLeavesTheActiveOneAlone)
 {
-    const int id = rig->plug (RigDeviceSpec());
+    const int id = rig->plug (RigDevicePlan());
     ASSERT_TRUE (start());
 
     {
@@ -342,7 +342,7 @@ TEST_F (LinkBehaviour, ARefusedSecondLinkLeavesTheActiveOneAlone)
 
     rig->unplug (id);
     ASSERT_TRUE (waitFor ([this] { return handler.removals == 1; }));
-    rig->plug (RigDeviceSpec());
+    rig->plug (RigDevicePlan());
     ASSERT_TRUE (waitFor ([this] { return handler.matchings == 1; }));
 }
 
@@ -360,7 +360,7 @@ TEST_F (LinkBehaviour, TeardownOnAnotherThreadRacesRemovalReplugAndInput)
 {
     RecordingHandler counts;   // touches no HidCtrl: the link dies under it
     const int rounds = rig->stressRounds();
-    int id = rig->plug (RigDeviceSpec());
+    int id = rig->plug (RigDevicePlan());
 
     for (int round = 0; round < rounds; ++round)
     {
@@ -382,7 +382,7 @@ TEST_F (LinkBehaviour, TeardownOnAnotherThreadRacesRemovalReplugAndInput)
                 if (i % 50 == 25 + round % 20)
                 {
                     rig->unplug (id);
-                    id = rig->plug (RigDeviceSpec());
+                    id = rig->plug (RigDevicePlan());
                 }
             }
         });

@@ -13,7 +13,7 @@ namespace devicetest
 
 constexpr int64_t makerVendorID = KRV_USB_VENDOR_ID;
 
-struct RigDeviceSpec
+struct RigDevicePlan
 {
     std::optional<int64_t> vendorID = makerVendorID;
     std::optional<int64_t> productID = 0x0038;
@@ -26,7 +26,7 @@ struct RigDeviceSpec
 
 // The location the Linux service gives a USB port path: bus number in the
 // top byte, then one nibble per port.
-int64_t locationFor (const RigDeviceSpec& spec);
+int64_t locationFor (const RigDevicePlan& plan);
 
 class LinkTestRig
 {
@@ -35,7 +35,7 @@ public:
 
     // Plug and unplug take effect for enumeration at once; their
     // notifications arrive on the message thread.
-    virtual int plug (const RigDeviceSpec& spec) = 0;
+    virtual int plug (const RigDevicePlan& plan) = 0;
     virtual void unplug (int id) = 0;
 
     // Sends an input report from the device.

@@ -20,18 +20,18 @@ public:
         drainMessages();
     }
 
-    int plug (const RigDeviceSpec& spec) override
+    int plug (const RigDevicePlan& plan) override
     {
         platform::VirtualHidDeviceInfo info;
-        info.vendorID = spec.vendorID;
-        info.productID = spec.productID;
-        info.versionNumber = spec.versionNumber;
-        info.openFails = spec.openFails;
+        info.vendorID = plan.vendorID;
+        info.productID = plan.productID;
+        info.versionNumber = plan.versionNumber;
+        info.openFails = plan.openFails;
 
-        if (! spec.ports.empty())
-            info.locationID = locationFor (spec);
+        if (! plan.ports.empty())
+            info.locationID = locationFor (plan);
 
-        if (spec.vendorIsText)
+        if (plan.vendorIsText)
             info.textProperties.push_back ("VendorID");
 
         const int id = nextId++;

@@ -33,7 +33,7 @@ public:
         writeFile (bytes);
     }
 
-    void fileWithSpec (const std::function<void (updfile::UpdateFileSpec&)>& change,
+    void fileWithRecipe (const std::function<void (updfile::UpdateFileRecipe&)>& change,
                        updfile::Defect defect = updfile::Defect::none)
     {
         change (fileSpec);
@@ -88,7 +88,7 @@ TEST_P (FaultMatrix, EndsWithItsErrorAndSendsNothingAfter)
 }
 
 using D = updfile::Defect;
-using Spec = updfile::UpdateFileSpec;
+using Recipe = updfile::UpdateFileRecipe;
 constexpr int any = emu::RequestMatch::anyCommand;
 
 void noSecondQuestion (FaultMatrix& m) { EXPECT_EQ (m.trace().count (CMD_GET_VERSION), 0); }
@@ -108,21 +108,21 @@ const FaultRow fileRows[] = {
           m.defaultFile().deleteFile();
           ASSERT_EQ (symlink ("/proc/self/status", m.defaultFile().getFullPathName().toRawUTF8()), 0);
       }, ERR_FILE_LOAD, CMD_GET_MODE },
-    { "one_byte_short", [] (FaultMatrix& m) { m.fileWithSpec ([] (Spec&) {}, D::oneByteShort); }, ERR_FILE_SIZE, CMD_GET_MODE,
+    { "one_byte_short", [] (FaultMatrix& m) { m.fileWithRecipe ([] (Recipe&) {}, D::oneByteShort); }, ERR_FILE_SIZE, CMD_GET_MODE,
       {}, [] (FaultMatrix& m) { EXPECT_TRUE (m.component->updFileVersion.isEmpty()); } },
-    { "one_byte_long", [] (FaultMatrix& m) { m.fileWithSpec ([] (Spec&) {}, D::oneByteLong); }, ERR_FILE_SIZE, CMD_GET_MODE },
-    { "century_past_bound", [] (FaultMatrix& m) { m.fileWithSpec ([] (Spec& s) { s.dateWord = 0x21000101; }); }, ERR_FILE_VERSION, CMD_GET_MODE,
+    { "one_byte_long", [] (FaultMatrix& m) { m.fileWithRecipe ([] (Recipe&) {}, D::oneByteLong); }, ERR_FILE_SIZE, CMD_GET_MODE },
+    { "century_past_bound", [] (FaultMatrix& m) { m.fileWithRecipe ([] (Recipe& s) { s.dateWord = 0x21000101; }); }, ERR_FILE_VERSION, CMD_GET_MODE,
       {}, [] (FaultMatrix& m) { EXPECT_EQ (m.component->updFileDate, 0x21000101u); } },
-    { "year_past_bound", [] (FaultMatrix& m) { m.fileWithSpec ([] (Spec& s) { s.dateWord = 0x20511231; }); }, ERR_FILE_VERSION, CMD_GET_MODE },
-    { "month_past_bound", [] (FaultMatrix& m) { m.fileWithSpec ([] (Spec& s) { s.dateWord = 0x20201301; }); }, ERR_FILE_VERSION, CMD_GET_MODE },
-    { "day_past_bound", [] (FaultMatrix& m) { m.fileWithSpec ([] (Spec& s) { s.dateWord = 0x20201232; }); }, ERR_FILE_VERSION, CMD_GET_MODE },
-    { "version_with_comma", [] (FaultMatrix& m) { m.fileWithSpec ([] (Spec& s) { s.versionBytes = updfile::versionBytesOf ("1,23"); }); },
+    { "year_past_bound", [] (FaultMatrix& m) { m.fileWithRecipe ([] (Recipe& s) { s.dateWord = 0x20511231; }); }, ERR_FILE_VERSION, CMD_GET_MODE },
+    { "month_past_bound", [] (FaultMatrix& m) { m.fileWithRecipe ([] (Recipe& s) { s.dateWord = 0x20201301; }); }, ERR_FILE_VERSION, CMD_GET_MODE },
+    { "day_past_bound", [] (FaultMatrix& m) { m.fileWithRecipe ([] (Recipe& s) { s.dateWord = 0x20201232; }); }, ERR_FILE_VERSION, CMD_GET_MODE },
+    { "version_with_comma", [] (FaultMatrix& m) { m.fileWithRecipe ([] (Recipe& s) { s.versionBytes = updfile::versionBytesOf ("1,23"); }); },
       ERR_FILE_VERSION, CMD_GET_MODE, {}, [] (FaultMatrix& m) { EXPECT_EQ (m.component->updFileVersion, "1,23"); } },
-    { "version_12_3", [] (FaultMatrix& m) { m.fileWithSpec ([] (Spec& s) { s.versionBytes = updfile::versionBytesOf ("12.3"); }); }, ERR_FILE_VERSION, CMD_GET_MODE },
-    { "version_1_2a", [] (FaultMatrix& m) { m.fileWithSpec ([] (Spec& s) { s.versionBytes = updfile::versionBytesOf ("1.2a"); }); }, ERR_FILE_VERSION, CMD_GET_MODE },
-    { "version_with_zero_byte", [] (FaultMatrix& m) { m.fileWithSpec ([] (Spec& s) { s.versionBytes = { '1', 0, '2', '3' }; }); }, ERR_FILE_VERSION, CMD_GET_MODE },
-    { "crc_high_byte_first", [] (FaultMatrix& m) { m.fileWithSpec ([] (Spec&) {}, D::crcHighByteFirst); }, ERR_FILE_CRC, CMD_GET_MODE },
-    { "changed_byte_past_the_images", [] (FaultMatrix& m) { m.fileWithSpec ([] (Spec&) {}, D::changedUncoveredByte); }, ERR_FILE_CRC, CMD_GET_MODE },
+    { "version_12_3", [] (FaultMatrix& m) { m.fileWithRecipe ([] (Recipe& s) { s.versionBytes = updfile::versionBytesOf ("12.3"); }); }, ERR_FILE_VERSION, CMD_GET_MODE },
+    { "version_1_2a", [] (FaultMatrix& m) { m.fileWithRecipe ([] (Recipe& s) { s.versionBytes = updfile::versionBytesOf ("1.2a"); }); }, ERR_FILE_VERSION, CMD_GET_MODE },
+    { "version_with_zero_byte", [] (FaultMatrix& m) { m.fileWithRecipe ([] (Recipe& s) { s.versionBytes = { '1', 0, '2', '3' }; }); }, ERR_FILE_VERSION, CMD_GET_MODE },
+    { "crc_high_byte_first", [] (FaultMatrix& m) { m.fileWithRecipe ([] (Recipe&) {}, D::crcHighByteFirst); }, ERR_FILE_CRC, CMD_GET_MODE },
+    { "changed_byte_past_the_images", [] (FaultMatrix& m) { m.fileWithRecipe ([] (Recipe&) {}, D::changedUncoveredByte); }, ERR_FILE_CRC, CMD_GET_MODE },
 };
 
 void controllerDate (FaultMatrix& m, uint32_t date) { m.controllerConfig.dateWord = date; }
@@ -196,7 +196,7 @@ const FaultRow fileChangeRows[] = {
     { "file_cut_short_after_checks", [] (FaultMatrix&) {}, ERR_FILE_OPEN, CMD_BLOCK_HEAD,
       [] (FaultMatrix& m) { changeAtReady (m, [] (juce::File& f) { f.replaceWithData ("x", 1); }); }, noDataSent },
     { "file_replaced_after_checks", [] (FaultMatrix&) {}, ERR_FILE_OPEN, CMD_BLOCK_HEAD,
-      [] (FaultMatrix& m) { changeAtReady (m, [&m] (juce::File&) { auto spec = m.fileSpec; spec.seed = 99; updfile::writeUpdateFile (m.defaultFile(), updfile::buildUpdateFile (spec)); }); },
+      [] (FaultMatrix& m) { changeAtReady (m, [&m] (juce::File&) { auto recipe = m.fileSpec; recipe.seed = 99; updfile::writeUpdateFile (m.defaultFile(), updfile::buildUpdateFile (recipe)); }); },
       noDataSent },
     { "image_one_changed_after_checks", [] (FaultMatrix&) {}, ERR_FILE_OPEN, CMD_BLOCK_HEAD,
       [] (FaultMatrix& m) { changeAtReady (m, [&m] (juce::File& f) { f.replaceWithData (updfile::buildDefectiveUpdateFile (m.fileSpec, D::changedImageByte, 0x30000).data(), (size_t) updfile::fileSize); }); },

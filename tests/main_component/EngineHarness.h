@@ -126,7 +126,7 @@ public:
     }
 
     juce::File directory;
-    updfile::UpdateFileSpec fileSpec;
+    updfile::UpdateFileRecipe fileSpec;
     std::vector<uint8_t> fileBytes;
     emu::ControllerConfig controllerConfig;
     std::unique_ptr<emu::EmulatedController> controller;

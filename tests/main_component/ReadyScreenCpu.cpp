@@ -45,9 +45,9 @@ int run (double seconds, bool forceFull)
 {
     auto directory = juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("krv-cpu-", "", false);
     directory.createDirectory();
-    updfile::UpdateFileSpec spec;
-    spec.dateWord = 0x20240115;
-    updfile::writeUpdateFile (directory.getChildFile (updfile::updateFileName (spec.kind)), updfile::buildUpdateFile (spec));
+    updfile::UpdateFileRecipe recipe;
+    recipe.dateWord = 0x20240115;
+    updfile::writeUpdateFile (directory.getChildFile (updfile::updateFileName (recipe.kind)), updfile::buildUpdateFile (recipe));
 
     emu::ControllerConfig config;
     config.dateWord = 0x20230601;

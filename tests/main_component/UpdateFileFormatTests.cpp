@@ -141,10 +141,10 @@ TEST (FileVerdict, OneRowPerDefect)
 
     for (const auto& c : cases)
     {
-        updfile::UpdateFileSpec spec;
-        spec.versionBytes = updfile::versionBytesOf (c.version);
-        spec.dateWord = c.date;
-        auto file = updfile::buildDefectiveUpdateFile (spec, c.defect, 0x1234);
+        updfile::UpdateFileRecipe recipe;
+        recipe.versionBytes = updfile::versionBytesOf (c.version);
+        recipe.dateWord = c.date;
+        auto file = updfile::buildDefectiveUpdateFile (recipe, c.defect, 0x1234);
         if (c.defect == D::crcHighByteFirst)
         {
             ASSERT_NE (file[(size_t) updfile::crcOffset], file[(size_t) updfile::crcOffset + 1]);

@@ -157,10 +157,10 @@ TEST (WindowWalkthrough, UnpluggedMidTransferEndsOnTheRecoveryScreen)
     ASSERT_NE (session, nullptr) << "no X server with a window manager";
     auto directory = juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("krv-walk-", "", false);
     ASSERT_TRUE (directory.createDirectory());
-    updfile::UpdateFileSpec spec;
-    spec.dateWord = 0x20240115;
-    ASSERT_TRUE (updfile::writeUpdateFile (directory.getChildFile (updfile::updateFileName (spec.kind)),
-                                           updfile::buildUpdateFile (spec)));
+    updfile::UpdateFileRecipe recipe;
+    recipe.dateWord = 0x20240115;
+    ASSERT_TRUE (updfile::writeUpdateFile (directory.getChildFile (updfile::updateFileName (recipe.kind)),
+                                           updfile::buildUpdateFile (recipe)));
 
     emu::ControllerConfig config;
     config.dateWord = 0x20230601;

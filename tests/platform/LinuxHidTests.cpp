@@ -50,10 +50,10 @@ protected:
 
 TEST_F (LinuxHid, LocationIsTheBusThenOneNibblePerPort)
 {
-    RigDeviceSpec spec;
-    spec.bus = 1;
-    spec.ports = { 2, 3 };
-    rig.plug (spec);
+    RigDevicePlan plan;
+    plan.bus = 1;
+    plan.ports = { 2, 3 };
+    rig.plug (plan);
     rig.settle();
 
     ASSERT_TRUE (HIDBuildDeviceList (0, 0));
@@ -62,7 +62,7 @@ TEST_F (LinuxHid, LocationIsTheBusThenOneNibblePerPort)
 
 TEST_F (LinuxHid, UsageComesFromTheReportDescriptor)
 {
-    rig.plug (RigDeviceSpec());
+    rig.plug (RigDevicePlan());
     rig.settle();
 
     const uint32_t vendorPage[] = { 0xFF00 }, vendorUsage[] = { 1 };
@@ -79,7 +79,7 @@ TEST_F (LinuxHid, UsageComesFromTheReportDescriptor)
 TEST_F (LinuxHid, AHangUpAloneIsARemovalAndTheDeadNodeLeavesTheMessageLoop)
 {
     const size_t before = watchedDescriptors();
-    const int id = rig.plug (RigDeviceSpec());
+    const int id = rig.plug (RigDevicePlan());
     ASSERT_TRUE (start());
     const size_t attached = watchedDescriptors();
     EXPECT_GT (attached, before);
@@ -97,7 +97,7 @@ TEST_F (LinuxHid, AHangUpAloneIsARemovalAndTheDeadNodeLeavesTheMessageLoop)
 
 TEST_F (LinuxHid, UdevRemovalAloneIsARemoval)
 {
-    const int id = rig.plug (RigDeviceSpec());
+    const int id = rig.plug (RigDevicePlan());
     ASSERT_TRUE (start());
     const size_t attached = watchedDescriptors();
 
@@ -113,7 +113,7 @@ TEST_F (LinuxHid, UdevRemovalAloneIsARemoval)
 
 TEST_F (LinuxHid, ANodeUdevHasNotSetUpIsAttachedOnceItHas)
 {
-    const int id = rig.plugPending (RigDeviceSpec());
+    const int id = rig.plugPending (RigDevicePlan());
     EXPECT_FALSE (start());
     EXPECT_EQ (ctrl.m_connected, 0);
 
@@ -127,7 +127,7 @@ TEST_F (LinuxHid, ANodeUdevHasNotSetUpIsAttachedOnceItHas)
 
 TEST_F (LinuxHid, ARefusedNodeIsExplainedOnceWithTheUdevRule)
 {
-    RigDeviceSpec locked;
+    RigDevicePlan locked;
     locked.openFails = true;
     const int id = rig.plug (locked);
 

@@ -106,38 +106,38 @@ bool UmockdevRig::initialisedCheck (udev_device* device)
     return syspath == nullptr || pendingSyspaths.count (syspath) == 0;
 }
 
-int UmockdevRig::plug (const RigDeviceSpec& spec) { return add (spec, false); }
-int UmockdevRig::plugPending (const RigDeviceSpec& spec) { return add (spec, true); }
+int UmockdevRig::plug (const RigDevicePlan& plan) { return add (plan, false); }
+int UmockdevRig::plugPending (const RigDevicePlan& plan) { return add (plan, true); }
 
-std::string UmockdevRig::describe (const RigDeviceSpec& spec, int index, Device& device) const
+std::string UmockdevRig::describe (const RigDevicePlan& plan, int index, Device& device) const
 {
-    const std::string vendor = spec.vendorIsText ? "zzzz" : hex4 (spec.vendorID.value_or (0));
-    const std::string product = hex4 (spec.productID.value_or (0));
+    const std::string vendor = plan.vendorIsText ? "zzzz" : hex4 (plan.vendorID.value_or (0));
+    const std::string product = hex4 (plan.productID.value_or (0));
     char hidName[64];
     std::snprintf (hidName, sizeof (hidName), "0003:%s:%s.%04X",
-                   hex4 (spec.vendorID.value_or (0)).c_str(), product.c_str(), index + 1);
-    const std::string hidId = "0003:0000" + hex4 (spec.vendorID.value_or (0)) + ":0000" + product;
+                   hex4 (plan.vendorID.value_or (0)).c_str(), product.c_str(), index + 1);
+    const std::string hidId = "0003:0000" + hex4 (plan.vendorID.value_or (0)) + ":0000" + product;
     std::string text;
     std::string parent;
 
-    if (! spec.ports.empty())
+    if (! plan.ports.empty())
     {
         // Every USB device sits directly under its root hub, so that pulling
         // one out never takes another's directory with it.
-        const std::string name = std::to_string (spec.bus) + "-" + portPath (spec.ports);
-        const std::string usb = "/devices/pci0000:00/0000:00:14.0/usb" + std::to_string (spec.bus) + "/" + name;
+        const std::string name = std::to_string (plan.bus) + "-" + portPath (plan.ports);
+        const std::string usb = "/devices/pci0000:00/0000:00:14.0/usb" + std::to_string (plan.bus) + "/" + name;
         text += "P: " + usb + "\nE: SUBSYSTEM=usb\nE: DEVTYPE=usb_device\n";
 
-        if (spec.vendorID || spec.vendorIsText)
+        if (plan.vendorID || plan.vendorIsText)
             text += "A: idVendor=" + vendor + "\n";
 
-        if (spec.productID)
+        if (plan.productID)
             text += "A: idProduct=" + product + "\n";
 
-        if (spec.versionNumber)
-            text += "A: bcdDevice=" + hex4 (*spec.versionNumber) + "\n";
+        if (plan.versionNumber)
+            text += "A: bcdDevice=" + hex4 (*plan.versionNumber) + "\n";
 
-        text += "A: busnum=" + std::to_string (spec.bus) + "\nA: devpath=" + portPath (spec.ports) + "\n\n";
+        text += "A: busnum=" + std::to_string (plan.bus) + "\nA: devpath=" + portPath (plan.ports) + "\n\n";
         const std::string interface = usb + "/" + name + ":1.0";
         text += "P: " + interface + "\nE: SUBSYSTEM=usb\nE: DEVTYPE=usb_interface\n\n";
         device.syspaths = { usb, interface };
@@ -163,12 +163,12 @@ std::string UmockdevRig::describe (const RigDeviceSpec& spec, int index, Device&
     return text;
 }
 
-int UmockdevRig::add (const RigDeviceSpec& spec, bool pending)
+int UmockdevRig::add (const RigDevicePlan& plan, bool pending)
 {
     const std::lock_guard<std::mutex> guard (lock);
     const int index = nextIndex++;
     Device device;
-    const auto text = describe (spec, index, device);
+    const auto text = describe (plan, index, device);
 
     if (pending)
     {
@@ -197,7 +197,7 @@ int UmockdevRig::add (const RigDeviceSpec& spec, bool pending)
         std::replace (map.begin(), map.end(), '/', '_');
         device.ptyMapEntry = root + "/dev/.ptymap/" + map;
 
-        if (spec.openFails)
+        if (plan.openFails)
         {
             // The node refuses this process, as a node without the udev rule
             // refuses a user: no access bits, and no root privilege to pass them.

@@ -26,7 +26,7 @@ public:
     UmockdevRig();
     ~UmockdevRig() override;
 
-    int plug (const RigDeviceSpec& spec) override;
+    int plug (const RigDevicePlan& plan) override;
     void unplug (int id) override;
     void sendInput (int id, const std::vector<uint8_t>& report) override;
     std::vector<uint8_t> nextOutput (int id) override;
@@ -40,7 +40,7 @@ public:
     void announceRemoval (int id);
     // Linux only: a device that udev has not finished setting up is plugged
     // with `pending`; finishInitialising marks it set up and sends udev's word.
-    int plugPending (const RigDeviceSpec& spec);
+    int plugPending (const RigDevicePlan& plan);
     void finishInitialising (int id);
 
     std::string nodeOf (int id) const;
@@ -57,8 +57,8 @@ private:
         std::vector<uint8_t> received;
     };
 
-    int add (const RigDeviceSpec& spec, bool pending);
-    std::string describe (const RigDeviceSpec& spec, int index, Device& device) const;
+    int add (const RigDevicePlan& plan, bool pending);
+    std::string describe (const RigDevicePlan& plan, int index, Device& device) const;
     void removeFromTestbed (Device& device);
     void hangUpLocked (Device& device);
     void readOutputs();

@@ -15,19 +15,19 @@ fwfile::FileReport inspect (const std::vector<uint8_t>& bytes, const juce::Strin
     return fwfile::inspectUpdateFile (name, bytes.data(), (int64_t) bytes.size());
 }
 
-updfile::UpdateFileSpec specWith (const char* version, uint32_t date)
+updfile::UpdateFileRecipe recipeWith (const char* version, uint32_t date)
 {
-    updfile::UpdateFileSpec spec;
-    spec.versionBytes = updfile::versionBytesOf (version);
-    spec.dateWord = date;
-    return spec;
+    updfile::UpdateFileRecipe recipe;
+    recipe.versionBytes = updfile::versionBytesOf (version);
+    recipe.dateWord = date;
+    return recipe;
 }
 
 std::vector<uint8_t> withVersionBytes (std::array<uint8_t, 4> bytes)
 {
-    auto spec = specWith ("1.02", 0x20240315);
-    spec.versionBytes = bytes;
-    return updfile::buildUpdateFile (spec);
+    auto recipe = recipeWith ("1.02", 0x20240315);
+    recipe.versionBytes = bytes;
+    return updfile::buildUpdateFile (recipe);
 }
 }
 
@@ -36,9 +36,9 @@ TEST (FileReport, ValidFilesOfBothKinds)
     struct Case { int kind; const char* name; };
     for (auto c : { Case { 1, "krvtm40__v102.bin" }, Case { 2, "krvtm40_B__v102.bin" } })
     {
-        auto spec = specWith ("1.02", 0x20240315);
-        spec.kind = c.kind;
-        const auto report = inspect (updfile::buildUpdateFile (spec), c.name);
+        auto recipe = recipeWith ("1.02", 0x20240315);
+        recipe.kind = c.kind;
+        const auto report = inspect (updfile::buildUpdateFile (recipe), c.name);
         EXPECT_EQ (report.kind, c.kind);
         EXPECT_EQ (report.verdict, 1);
         EXPECT_TRUE (report.fieldsRead);
@@ -58,17 +58,17 @@ TEST (FileReport, EachDefectGivesTheFirstFailingCheckAndItsId)
         int verdict;
         bool sizeOk, dateOk, versionOk, crcOk;
     };
-    const auto valid = specWith ("1.02", 0x20240315);
+    const auto valid = recipeWith ("1.02", 0x20240315);
     const Case cases[] = {
         { "one byte short", updfile::buildDefectiveUpdateFile (valid, Defect::oneByteShort), ERR_FILE_SIZE, false, false, false, false },
         { "one byte long", updfile::buildDefectiveUpdateFile (valid, Defect::oneByteLong), ERR_FILE_SIZE, false, false, false, false },
         { "empty", {}, ERR_FILE_SIZE, false, false, false, false },
-        { "year out of range", updfile::buildUpdateFile (specWith ("1.02", 0x20511231)), ERR_FILE_VERSION, true, false, true, true },
-        { "month out of range", updfile::buildUpdateFile (specWith ("1.02", 0x20201301)), ERR_FILE_VERSION, true, false, true, true },
-        { "comma for the dot", updfile::buildUpdateFile (specWith ("1,23", 0x20240315)), ERR_FILE_VERSION, true, true, false, true },
-        { "two digits first", updfile::buildUpdateFile (specWith ("12.3", 0x20240315)), ERR_FILE_VERSION, true, true, false, true },
+        { "year out of range", updfile::buildUpdateFile (recipeWith ("1.02", 0x20511231)), ERR_FILE_VERSION, true, false, true, true },
+        { "month out of range", updfile::buildUpdateFile (recipeWith ("1.02", 0x20201301)), ERR_FILE_VERSION, true, false, true, true },
+        { "comma for the dot", updfile::buildUpdateFile (recipeWith ("1,23", 0x20240315)), ERR_FILE_VERSION, true, true, false, true },
+        { "two digits first", updfile::buildUpdateFile (recipeWith ("12.3", 0x20240315)), ERR_FILE_VERSION, true, true, false, true },
         { "zero version byte", withVersionBytes ({ '1', '.', 0, '2' }), ERR_FILE_VERSION, true, true, false, true },
-        { "bad date and bad version", updfile::buildUpdateFile (specWith ("1.2a", 0x21000101)), ERR_FILE_VERSION, true, false, false, true },
+        { "bad date and bad version", updfile::buildUpdateFile (recipeWith ("1.2a", 0x21000101)), ERR_FILE_VERSION, true, false, false, true },
         { "CRC high byte first", updfile::buildDefectiveUpdateFile (valid, Defect::crcHighByteFirst), ERR_FILE_CRC, true, true, true, false },
         { "byte after the images", updfile::buildDefectiveUpdateFile (valid, Defect::changedUncoveredByte, 5), ERR_FILE_CRC, true, true, true, false },
         { "byte of image 1", updfile::buildDefectiveUpdateFile (valid, Defect::changedImageByte, 77), ERR_FILE_CRC, true, true, true, false },
@@ -89,8 +89,8 @@ TEST (FileReport, EachDefectGivesTheFirstFailingCheckAndItsId)
 
 TEST (FileReport, CrcStoredAndComputedAreShownAsStoredLowByteFirst)
 {
-    const auto good = updfile::buildUpdateFile (specWith ("1.02", 0x20240315));
-    const auto swapped = updfile::buildDefectiveUpdateFile (specWith ("1.02", 0x20240315), Defect::crcHighByteFirst);
+    const auto good = updfile::buildUpdateFile (recipeWith ("1.02", 0x20240315));
+    const auto swapped = updfile::buildDefectiveUpdateFile (recipeWith ("1.02", 0x20240315), Defect::crcHighByteFirst);
     const auto goodReport = inspect (good);
     const auto badReport = inspect (swapped);
 
@@ -101,7 +101,7 @@ TEST (FileReport, CrcStoredAndComputedAreShownAsStoredLowByteFirst)
 
 TEST (FileReport, NamesTheUpdaterDoesNotPickGiveFileMissing)
 {
-    const auto bytes = updfile::buildUpdateFile (specWith ("1.02", 0x20240315));
+    const auto bytes = updfile::buildUpdateFile (recipeWith ("1.02", 0x20240315));
     struct Case { const char* name; int kind; };
     const Case cases[] = {
         { "krvtm40__v102.bin", 1 }, { "krvtm40_B__v102.bin", 2 },
@@ -121,7 +121,7 @@ TEST (FileReport, NamesTheUpdaterDoesNotPickGiveFileMissing)
 
 TEST (ReportText, ShowsEveryFieldAndTheVerdictWithItsId)
 {
-    const auto valid = fwfile::formatReport (inspect (updfile::buildUpdateFile (specWith ("1.02", 0x20240315))), "/x/krvtm40__v102.bin");
+    const auto valid = fwfile::formatReport (inspect (updfile::buildUpdateFile (recipeWith ("1.02", 0x20240315))), "/x/krvtm40__v102.bin");
     EXPECT_TRUE (valid.contains ("file:     /x/krvtm40__v102.bin\n")) << valid;
     EXPECT_TRUE (valid.contains ("kind:     1 (For SH7269)\n")) << valid;
     EXPECT_TRUE (valid.contains ("0x20240315 (2024-03-15)")) << valid;
@@ -129,14 +129,14 @@ TEST (ReportText, ShowsEveryFieldAndTheVerdictWithItsId)
     EXPECT_TRUE (valid.contains ("verdict:  valid\n")) << valid;
     EXPECT_FALSE (valid.contains ("FAILS")) << valid;
 
-    const auto report = inspect (updfile::buildDefectiveUpdateFile (specWith ("1.02", 0x20240315), Defect::crcHighByteFirst));
+    const auto report = inspect (updfile::buildDefectiveUpdateFile (recipeWith ("1.02", 0x20240315), Defect::crcHighByteFirst));
     const auto crc = fwfile::formatReport (report, "f");
     const auto stored = "0x" + juce::String::toHexString ((int) report.crcStored).toUpperCase().paddedLeft ('0', 4);
     const auto computed = "0x" + juce::String::toHexString ((int) report.crcComputed).toUpperCase().paddedLeft ('0', 4);
     EXPECT_TRUE (crc.contains ("crc:      stored " + stored + ", computed " + computed + ": FAILS\n")) << crc;
     EXPECT_TRUE (crc.contains ("verdict:  INVALID, 0x0E05 ERR_FILE_CRC")) << crc;
 
-    const auto shortFile = fwfile::formatReport (inspect (updfile::buildDefectiveUpdateFile (specWith ("1.02", 0x20240315), Defect::oneByteShort)), "f");
+    const auto shortFile = fwfile::formatReport (inspect (updfile::buildDefectiveUpdateFile (recipeWith ("1.02", 0x20240315), Defect::oneByteShort)), "f");
     EXPECT_TRUE (shortFile.contains ("size:     2097151 bytes, expected 2097152: FAILS\n")) << shortFile;
     EXPECT_TRUE (shortFile.contains ("crc:      not read")) << shortFile;
     EXPECT_TRUE (shortFile.contains ("verdict:  INVALID, 0x0E03 ERR_FILE_SIZE")) << shortFile;

@@ -10,14 +10,14 @@ namespace fwfile
 
 namespace
 {
-updfile::UpdateFileSpec specFrom (const MakeOptions& o)
+updfile::UpdateFileRecipe specFrom (const MakeOptions& o)
 {
-    updfile::UpdateFileSpec spec;
-    spec.kind = o.kind;
-    spec.versionBytes = updfile::versionBytesOf (o.version.toRawUTF8());
-    spec.dateWord = o.dateWord;
-    spec.seed = o.seed;
-    return spec;
+    updfile::UpdateFileRecipe recipe;
+    recipe.kind = o.kind;
+    recipe.versionBytes = updfile::versionBytesOf (o.version.toRawUTF8());
+    recipe.dateWord = o.dateWord;
+    recipe.seed = o.seed;
+    return recipe;
 }
 
 // Reads the written file back and judges it like `info` does, so a file that

@@ -36,23 +36,23 @@ void storeCrc (std::vector<uint8_t>& file)
     file[(size_t) crcOffset + 1] = (uint8_t) (crc >> 8);
 }
 
-std::vector<uint8_t> buildUpdateFile (const UpdateFileSpec& spec)
+std::vector<uint8_t> buildUpdateFile (const UpdateFileRecipe& recipe)
 {
     std::vector<uint8_t> file ((size_t) fileSize);
-    fillSeeded (file, spec.seed);
+    fillSeeded (file, recipe.seed);
 
     for (size_t i = 0; i < 4; ++i)
     {
-        file[(size_t) versionOffset + i] = spec.versionBytes[i];
-        file[(size_t) dateOffset + i] = (uint8_t) (spec.dateWord >> (24 - 8 * i));
+        file[(size_t) versionOffset + i] = recipe.versionBytes[i];
+        file[(size_t) dateOffset + i] = (uint8_t) (recipe.dateWord >> (24 - 8 * i));
     }
     storeCrc (file);
     return file;
 }
 
-std::vector<uint8_t> buildDefectiveUpdateFile (const UpdateFileSpec& spec, Defect defect, int64_t where)
+std::vector<uint8_t> buildDefectiveUpdateFile (const UpdateFileRecipe& recipe, Defect defect, int64_t where)
 {
-    auto file = buildUpdateFile (spec);
+    auto file = buildUpdateFile (recipe);
     switch (defect)
     {
         case Defect::none: break;

@@ -12,7 +12,7 @@
 namespace updfile
 {
 
-struct UpdateFileSpec
+struct UpdateFileRecipe
 {
     int kind = 1;                                            // 1 or 2: selects the file name
     std::array<uint8_t, 4> versionBytes { '1', '.', '0', '2' };
@@ -25,7 +25,7 @@ std::array<uint8_t, 4> versionBytesOf (const char* text);
 
 // A valid file of 0x200000 bytes: seeded image contents, the version text and
 // the date word inside image 2, and the CRC stored low byte first.
-std::vector<uint8_t> buildUpdateFile (const UpdateFileSpec& spec);
+std::vector<uint8_t> buildUpdateFile (const UpdateFileRecipe& recipe);
 
 enum class Defect
 {
@@ -39,7 +39,7 @@ enum class Defect
 
 // A file with one defect; `where` chooses the byte for the changed-byte defects
 // (relative to the start of the region), otherwise unused.
-std::vector<uint8_t> buildDefectiveUpdateFile (const UpdateFileSpec& spec, Defect defect, int64_t where = 0);
+std::vector<uint8_t> buildDefectiveUpdateFile (const UpdateFileRecipe& recipe, Defect defect, int64_t where = 0);
 
 // Recomputes and stores the CRC of a file of 0x200000 bytes.
 void storeCrc (std::vector<uint8_t>& file);
