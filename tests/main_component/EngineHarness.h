@@ -40,7 +40,7 @@ public:
     {
         platform::VirtualHidBus::instance().reset();
         directory = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                        .getNonexistentChildFile ("krv-engine-", "", false);
+                        .getNonexistentChildFile ("krv-engine-" + juce::Uuid().toString() + "-", "", false);   // unique across parallel test processes
         ASSERT_TRUE (directory.createDirectory());
         fileSpec.dateWord = fileDate;
         controllerConfig.dateWord = olderDate;
