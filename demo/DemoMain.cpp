@@ -5,6 +5,7 @@
 #include "DemoMonitor.h"
 
 #include "app/Main.h"
+#include "platform/ExecutableLocation.h"
 
 #include <memory>
 
@@ -34,8 +35,7 @@ public:
 private:
     static juce::File sampleUpdateFile()
     {
-        return juce::File::getSpecialLocation (juce::File::currentExecutableFile)
-            .getSiblingFile (KRV_DEMO_FILE_NAME);
+        return platform::runningExecutableFile().getSiblingFile (KRV_DEMO_FILE_NAME);
     }
 
     std::unique_ptr<emu::EmulatedController> controller;

@@ -1,12 +1,13 @@
 // MainComponent's life cycle, its status writes and its device-event handlers.
 #include "MainComponent.h"
 
+#include "../platform/ExecutableLocation.h"
 #include "../platform/OsVersion.h"
 #include "../text/Loader.h"
 
 MainComponent::MainComponent()
     : juce::Thread ("UpdatingThread"),
-      updateFileDirectory (juce::File::getSpecialLocation (juce::File::currentExecutableFile).getParentDirectory())
+      updateFileDirectory (platform::runningExecutableFile().getParentDirectory())
 {
     buildControls();
 
