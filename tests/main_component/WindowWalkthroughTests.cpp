@@ -88,7 +88,11 @@ TEST (WindowWalkthrough, DemoProgramUpdatesAndQuits)
     log.deleteFile();
     const std::string command = "exec stdbuf -oL '" + std::string (KRV_DEMO_PATH) + "' > '"
                                 + log.getFullPathName().toStdString() + "' 2>&1";
-    auto demo = session->launch ({ "env", "LANG=en_US.UTF-8", "LANGUAGE=en", "KRV_DEMO_LATENCY_US=0", "sh", "-c", command });
+    // stdbuf works by preloading a library, which a sanitizer runtime would
+    // otherwise refuse to start behind.
+    const auto* asanOptions = std::getenv ("ASAN_OPTIONS");
+    const auto asan = "ASAN_OPTIONS=" + std::string (asanOptions != nullptr ? asanOptions : "") + ":verify_asan_link_order=0";
+    auto demo = session->launch ({ "env", "LANG=en_US.UTF-8", "LANGUAGE=en", "KRV_DEMO_LATENCY_US=0", asan, "sh", "-c", command });
     ASSERT_NE (demo, nullptr);
     const auto window = session->waitForWindowOf (demo->pid(), 20000);
     ASSERT_TRUE (window.has_value()) << "the demo's window did not appear";
