@@ -11,13 +11,13 @@ constexpr int noticeTimeoutMs = 3000;
 }
 
 MainWindow::MainWindow()
-    : juce::DocumentWindow ("KRV-TM40 update program", juce::Colour (234, 234, 234), 0, true)
+    : juce::DocumentWindow ("KRV-TM40 update program", juce::Colour (234, 234, 234), 0, false)
 {
     // The native title bar, staying on top and the fixed size each change the
-    // kind of desktop window, which the framework does by creating it anew.
-    // Settled before the window gets its size, no geometry of an earlier
-    // desktop window (with the framework's own title bar and frame) can come
-    // back late and resize the content.
+    // kind of desktop window; on a window already on the desktop the
+    // framework creates it anew and shows it at once, at its default size in
+    // the corner. Settled before the window reaches the desktop, the one
+    // desktop window is created once, at its final size and place.
     setUsingNativeTitleBar (true);
     setAlwaysOnTop (true);
     setResizable (false, false);
@@ -29,6 +29,7 @@ MainWindow::MainWindow()
     // With the native title bar the window is its content alone; the system
     // draws the frame and title bar around it.
     centreWithSize (getWidth(), getHeight());
+    addToDesktop();
     setVisible (true);
 }
 

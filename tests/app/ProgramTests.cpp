@@ -6,7 +6,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <map>
+#include <regex>
+#include <sstream>
 
 using testx::XSession;
 
@@ -69,6 +72,23 @@ protected:
 
     XSession session;
 };
+
+struct WindowEvent
+{
+    unsigned long window;
+    int width, height;
+};
+
+// The creations and size changes of the screen's top-level windows, as xev
+// printed them.
+std::vector<WindowEvent> topLevelSizes (const std::string& xevOutput)
+{
+    static const std::regex line (R"(window (0x[0-9a-f]+), \(-?\d+,-?\d+\), width (\d+), height (\d+))");
+    std::vector<WindowEvent> events;
+    for (std::sregex_iterator it (xevOutput.begin(), xevOutput.end(), line), end; it != end; ++it)
+        events.push_back ({ std::stoul ((*it)[1].str(), nullptr, 16), std::stoi ((*it)[2].str()), std::stoi ((*it)[3].str()) });
+    return events;
+}
 } // namespace
 
 TEST_F (ProgramOnDesktop, WindowIsCentredAlwaysOnTopAndOffersNoButtons)
@@ -141,4 +161,40 @@ TEST_F (ProgramOnDesktop, SecondStartRaisesTheFirstWindowAndExits)
     EXPECT_TRUE (testx::waitUntil ([&] { return mapState (*window) == "IsViewable"; }, 10000));
     EXPECT_TRUE (testx::waitUntil ([&] { return session.activeWindow() == window; }, 10000))
         << "active: " << session.activeWindow().value_or ("none") << ", program: " << *window;
+}
+
+// The window is created once, at its final size: a window that the system
+// shows first at a default size in a corner and then moves flickers on screen.
+TEST_F (ProgramOnDesktop, WindowReachesTheScreenOnceAtItsFinalSize)
+{
+    const auto log = std::string (::testing::TempDir()) + "krv-root-events.txt";
+    auto watcher = session.launch ({ "sh", "-c", "exec xev -root -event substructure > '" + log + "'" });
+    ASSERT_NE (watcher, nullptr);
+    ASSERT_TRUE (testx::waitUntil ([&] { return std::ifstream (log).good(); }, 10000));
+    testx::waitUntil ([] { return false; }, 500);   // xev selects its events after it opened the file
+
+    auto program = startProgram();
+    ASSERT_NE (program, nullptr);
+    const auto window = session.waitForWindowOf (program->pid(), startTimeoutMs);
+    ASSERT_TRUE (window.has_value()) << noWindow;
+    settledGeometry (*window);
+    testx::waitUntil ([] { return false; }, 500);
+    watcher->terminate();
+
+    std::stringstream text;
+    text << std::ifstream (log).rdbuf();
+    std::remove (log.c_str());
+
+    // Windows of one X client share the bits above the resource ID mask.
+    const auto client = std::stoul (*window) & ~0x1FFFFFul;
+    int created = 0;
+    for (const auto& e : topLevelSizes (text.str()))
+    {
+        if ((e.window & ~0x1FFFFFul) != client || (e.width == 1 && e.height == 1))
+            continue;   // another client's, or a window at its creation size
+        EXPECT_EQ (e.width, 404) << std::hex << "window 0x" << e.window;
+        EXPECT_EQ (e.height, 126) << std::hex << "window 0x" << e.window;
+        ++created;
+    }
+    EXPECT_GT (created, 0) << "no size of the program's window seen:\n" << text.str();
 }
