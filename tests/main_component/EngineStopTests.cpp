@@ -26,7 +26,9 @@ public:
 
 TEST_F (EngineStop, QuitDuringDataPacketsSendsNothingMore)
 {
-    controllerConfig.latencyMicroseconds = 300;
+    // Slow enough that the first block is still being sent when the test
+    // looks, however late it gets to look.
+    controllerConfig.latencyMicroseconds = 2000;
     runToTransfer();
     ASSERT_TRUE (pumpUntil ([this] { return controller->dataPackets() >= 50; }));
     ASSERT_EQ (component->getState(), UPD_BLOCK_DATA);
