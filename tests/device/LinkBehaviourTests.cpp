@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <numeric>
 #include <thread>
 
@@ -368,7 +370,7 @@ TEST_F (LinkBehaviour, TeardownOnAnotherThreadRacesRemovalReplugAndInput)
         auto* link = new HidCtrl();
         link->initialize (&counts, 1);
 
-        std::atomic<bool> finalized { false };
+        std::atomic<bool> finalized { false }, teardownDue { false }, noMoreComings { false };
         std::atomic<int> inputsAtFinalize { 0 }, matchingsAtFinalize { 0 }, removalsAtFinalize { 0 };
 
         std::thread device ([&, round]
@@ -379,12 +381,15 @@ TEST_F (LinkBehaviour, TeardownOnAnotherThreadRacesRemovalReplugAndInput)
             {
                 rig->sendInput (id, answer);
 
-                if (i % 50 == 25 + round % 20)
+                if (teardownDue)
+                    noMoreComings = true;
+                if (! noMoreComings && i % 50 == 25 + round % 20)
                 {
                     rig->unplug (id);
                     id = rig->plug (RigDevicePlan());
                 }
             }
+            noMoreComings = true;
         });
 
         std::thread update ([&, round]
@@ -394,6 +399,12 @@ TEST_F (LinkBehaviour, TeardownOnAnotherThreadRacesRemovalReplugAndInput)
             for (int i = 0; i < 20 + (round * 7) % 60; ++i)
                 link->sendData (request.data(), request.size());
 
+            if (! rig->announcesDuringTeardown())
+            {
+                teardownDue = true;
+                while (! noMoreComings)
+                    std::this_thread::sleep_for (std::chrono::milliseconds (1));
+            }
             link->finalize();
             inputsAtFinalize = counts.inputs.load();
             matchingsAtFinalize = counts.matchings.load();

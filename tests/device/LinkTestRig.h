@@ -54,6 +54,10 @@ public:
 
     // How many start/teardown rounds the stress test runs on this backend.
     virtual int stressRounds() const = 0;
+
+    // Whether devices may come and go while a link tears down its udev
+    // monitor. The reports and their delivery race the teardown either way.
+    virtual bool announcesDuringTeardown() const { return true; }
 };
 
 // Defined once per backend.

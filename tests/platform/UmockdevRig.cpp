@@ -188,6 +188,10 @@ int UmockdevRig::add (const RigDevicePlan& plan, bool pending)
     device.deviceFd = umockdev_testbed_get_dev_fd (testbed, device.node.c_str());
     device.plugged = true;
 
+    // Reports the host never takes must not block the test (see sendInput).
+    if (device.deviceFd >= 0)
+        ::fcntl (device.deviceFd, F_SETFL, ::fcntl (device.deviceFd, F_GETFL) | O_NONBLOCK);
+
     char pty[256] = {};
     const auto length = ::readlink ((root + device.node).c_str(), pty, sizeof (pty) - 1);
 
@@ -300,8 +304,15 @@ void UmockdevRig::sendInput (int id, const std::vector<uint8_t>& report)
         fd = device.deviceFd;
     }
 
-    // One write per report: the program reads one report per read.
-    [[maybe_unused]] const auto written = ::write (fd, report.data(), report.size());
+    // One write per report: the program reads one report per read. A report
+    // for which there is no room within a generous while is lost, as on a
+    // device that the host has stopped polling (a link torn down before it
+    // opened a re-plugged node).
+    pollfd room { fd, POLLOUT, 0 };
+    if (::poll (&room, 1, 2000) > 0 && (room.revents & POLLOUT) != 0)
+    {
+        [[maybe_unused]] const auto written = ::write (fd, report.data(), report.size());
+    }
 }
 
 std::vector<uint8_t> UmockdevRig::nextOutput (int id)
