@@ -36,8 +36,8 @@ public:
     void fileWithRecipe (const std::function<void (updfile::UpdateFileRecipe&)>& change,
                        updfile::Defect defect = updfile::Defect::none)
     {
-        change (fileSpec);
-        replaceFile (updfile::buildDefectiveUpdateFile (fileSpec, defect, 0x4321));
+        change (fileRecipe);
+        replaceFile (updfile::buildDefectiveUpdateFile (fileRecipe, defect, 0x4321));
     }
 
     juce::File defaultFile() const { return directory.getChildFile (updfile::updateFileName (1)); }
@@ -196,10 +196,10 @@ const FaultRow fileChangeRows[] = {
     { "file_cut_short_after_checks", [] (FaultMatrix&) {}, ERR_FILE_OPEN, CMD_BLOCK_HEAD,
       [] (FaultMatrix& m) { changeAtReady (m, [] (juce::File& f) { f.replaceWithData ("x", 1); }); }, noDataSent },
     { "file_replaced_after_checks", [] (FaultMatrix&) {}, ERR_FILE_OPEN, CMD_BLOCK_HEAD,
-      [] (FaultMatrix& m) { changeAtReady (m, [&m] (juce::File&) { auto recipe = m.fileSpec; recipe.seed = 99; updfile::writeUpdateFile (m.defaultFile(), updfile::buildUpdateFile (recipe)); }); },
+      [] (FaultMatrix& m) { changeAtReady (m, [&m] (juce::File&) { auto recipe = m.fileRecipe; recipe.seed = 99; updfile::writeUpdateFile (m.defaultFile(), updfile::buildUpdateFile (recipe)); }); },
       noDataSent },
     { "image_one_changed_after_checks", [] (FaultMatrix&) {}, ERR_FILE_OPEN, CMD_BLOCK_HEAD,
-      [] (FaultMatrix& m) { changeAtReady (m, [&m] (juce::File& f) { f.replaceWithData (updfile::buildDefectiveUpdateFile (m.fileSpec, D::changedImageByte, 0x30000).data(), (size_t) updfile::fileSize); }); },
+      [] (FaultMatrix& m) { changeAtReady (m, [&m] (juce::File& f) { f.replaceWithData (updfile::buildDefectiveUpdateFile (m.fileRecipe, D::changedImageByte, 0x30000).data(), (size_t) updfile::fileSize); }); },
       [] (FaultMatrix& m)
       {
           // Image 0 went out; image 1's second block, which changed, did not.

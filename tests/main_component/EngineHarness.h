@@ -42,7 +42,7 @@ public:
         directory = juce::File::getSpecialLocation (juce::File::tempDirectory)
                         .getNonexistentChildFile ("krv-engine-" + juce::Uuid().toString() + "-", "", false);   // unique across parallel test processes
         ASSERT_TRUE (directory.createDirectory());
-        fileSpec.dateWord = fileDate;
+        fileRecipe.dateWord = fileDate;
         controllerConfig.dateWord = olderDate;
     }
 
@@ -56,14 +56,14 @@ public:
 
     juce::File writeFile (const std::vector<uint8_t>& bytes, const juce::String& name = {})
     {
-        auto file = directory.getChildFile (name.isNotEmpty() ? name : updfile::updateFileName (fileSpec.kind));
+        auto file = directory.getChildFile (name.isNotEmpty() ? name : updfile::updateFileName (fileRecipe.kind));
         EXPECT_TRUE (updfile::writeUpdateFile (file, bytes));
         return file;
     }
 
     juce::File writeValidFile()
     {
-        fileBytes = updfile::buildUpdateFile (fileSpec);
+        fileBytes = updfile::buildUpdateFile (fileRecipe);
         return writeFile (fileBytes);
     }
 
@@ -126,7 +126,7 @@ public:
     }
 
     juce::File directory;
-    updfile::UpdateFileRecipe fileSpec;
+    updfile::UpdateFileRecipe fileRecipe;
     std::vector<uint8_t> fileBytes;
     emu::ControllerConfig controllerConfig;
     std::unique_ptr<emu::EmulatedController> controller;

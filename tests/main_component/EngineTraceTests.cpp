@@ -147,7 +147,7 @@ TEST_F (UpdateTrace, ControllerThatReportsNoVersionGetsEverything)
 {
     controllerConfig.versionBytes = { 0xFF, 0xFF, 0xFF, 0xFF };
     controllerConfig.kind = 2;
-    fileSpec.kind = 2;
+    fileRecipe.kind = 2;
     controllerConfig.busyAnswersPerBlock = 2;
     writeValidFile();
     runWholeUpdate (0x10F);

@@ -24,8 +24,8 @@ public:
 
     juce::File writeNamed (const juce::String& name, const char* version)
     {
-        fileSpec.versionBytes = updfile::versionBytesOf (version);
-        fileBytes = updfile::buildUpdateFile (fileSpec);
+        fileRecipe.versionBytes = updfile::versionBytesOf (version);
+        fileBytes = updfile::buildUpdateFile (fileRecipe);
         return writeFile (fileBytes, name);
     }
 };
@@ -86,7 +86,7 @@ TEST_F (EngineUnit, TheChosenFileIsTheOneChecked)
 
 TEST_F (EngineUnit, AcceptedFileRegistersThreeImages)
 {
-    fileSpec.kind = 2;
+    fileRecipe.kind = 2;
     writeNamed (updfile::updateFileName (2), "3.45");
     component->deviceMode = 2;
     component->CheckUpdFile();
@@ -109,7 +109,7 @@ TEST_F (EngineUnit, AcceptedFileRegistersThreeImages)
 TEST_F (EngineUnit, DirectoriesAndSubdirectoriesDoNotCount)
 {
     ASSERT_TRUE (directory.getChildFile ("krvtm40__v102.bin").createDirectory());
-    updfile::writeUpdateFile (directory.getChildFile ("sub").getChildFile ("krvtm40__v103.bin"), updfile::buildUpdateFile (fileSpec));
+    updfile::writeUpdateFile (directory.getChildFile ("sub").getChildFile ("krvtm40__v103.bin"), updfile::buildUpdateFile (fileRecipe));
     component->deviceMode = 1;
     component->updFileStatus = 8;
     component->CheckUpdFile();

@@ -3,6 +3,7 @@
 // window in this process losing its emulated controller mid-transfer. The
 // screenshots of both runs are kept as artefacts.
 #include "EmulatedController.h"
+#include "MessageLoop.h"
 #include "UpdateFileBuilder.h"
 #include "XSession.h"
 #include "app/Main.h"
@@ -63,19 +64,12 @@ void clickAt (juce::Point<int> p)
 
 bool pumpUntil (const std::function<bool()>& done, int boundMs)
 {
-    const auto end = juce::Time::getMillisecondCounterHiRes() + boundMs;
-    while (! done())
-    {
-        if (juce::Time::getMillisecondCounterHiRes() > end)
-            return false;
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (10);
-    }
-    return true;
+    return emu::runMessageLoopUntil (done, boundMs);
 }
 
 void pumpFor (int ms)
 {
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (ms);
+    emu::runMessageLoopUntil ([] { return false; }, ms);
 }
 } // namespace
 

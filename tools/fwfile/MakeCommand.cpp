@@ -10,7 +10,7 @@ namespace fwfile
 
 namespace
 {
-updfile::UpdateFileRecipe specFrom (const MakeOptions& o)
+updfile::UpdateFileRecipe recipeFrom (const MakeOptions& o)
 {
     updfile::UpdateFileRecipe recipe;
     recipe.kind = o.kind;
@@ -51,7 +51,7 @@ int runMake (const juce::StringArray& args, std::ostream& out, std::ostream& err
     }
 
     const auto file = dir.getChildFile (updfile::updateFileName (o.kind, o.version.toRawUTF8()));
-    if (! updfile::writeUpdateFile (file, updfile::buildUpdateFile (specFrom (o))) || ! writtenFileIsValid (file))
+    if (! updfile::writeUpdateFile (file, updfile::buildUpdateFile (recipeFrom (o))) || ! writtenFileIsValid (file))
     {
         err << "krvtm40-fwfile: make: cannot write " << file.getFullPathName() << "\n";
         return exitIoError;
